@@ -1,0 +1,105 @@
+// The core vessel's scenario lines: the flight computer's settings and progress ("FC_Config",
+// "FC_State"), the staging, camera and glow ("LV_State"), the fairing ("Fairing") and the launch
+// offset ("Offset"). Lines the core does not own go to the payload library and the host.
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <strings.h>
+#include <string>
+
+#include "arvex.h"
+#include "flight_computer.h"
+
+namespace {
+
+constexpr const char* kFlightComputerConfigKey = "FC_Config";
+constexpr const char* kFlightComputerStateKey = "FC_State";
+constexpr const char* kVehicleStateKey = "LV_State";
+constexpr const char* kFairingKey = "Fairing";
+constexpr const char* kOffsetKey = "Offset";
+
+// Older scenarios mark an unset acceleration limit with a negative value.
+constexpr double kDefaultAccelLimit = 44.1;  // [m/s^2]
+
+// Formats one line of values. Sized to what it holds: a 256-character buffer would cut the
+// line, and lose the values behind it, for absurdly large numbers such as a typed target of
+// 1e300 m.
+std::string FormatValues(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list sizing;
+    va_copy(sizing, args);
+    const int length = std::vsnprintf(nullptr, 0, format, sizing);
+    va_end(sizing);
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    va_end(args);
+    return text;
+}
+
+// The values after `key` when the line starts with it (without regard to case), else null.
+const char* ValuesAfterKey(const char* line, const char* key) {
+    const size_t keyLength = std::strlen(key);
+    return strncasecmp(line, key, keyLength) == 0 ? line + keyLength : nullptr;
+}
+
+void LoadFlightComputerConfig(FlightComputer& fc, const char* values) {
+    std::sscanf(values, "%lf %lf %d %d %lf", &fc.targetApoapsis, &fc.targetHeading,
+                &fc.autopilotEngaged, &fc.limiterActive, &fc.accelLimit);
+    if (fc.accelLimit < 0.0) {
+        fc.accelLimit = kDefaultAccelLimit;
+        fc.targetApoapsis = (fc.targetApoapsis + 1000.0) - 1000.0;
+        fc.apoapsisWindowLow = fc.targetApoapsis;
+    }
+}
+
+void LoadFlightComputerState(FlightComputer& fc, const char* values) {
+    std::sscanf(values, "%d %lf %lf", &fc.phase, &fc.missionElapsedTime, &fc.launchTime);
+}
+
+}  // namespace
+
+void Arvex::clbkSaveState(FILEHANDLE scn) {
+    VesselWithPM::clbkSaveState(scn);  // the host's lines, then the payload library's
+    const FlightComputer& fc = *flightComputer;
+    oapiWriteScenario_string(scn, kFlightComputerConfigKey,
+                             FormatValues("%f %f %i %i %lf", fc.targetApoapsis, fc.targetHeading,
+                                          fc.autopilotEngaged, fc.limiterActive, fc.accelLimit)
+                                 .c_str());
+    oapiWriteScenario_string(
+        scn, kFlightComputerStateKey,
+        FormatValues("%i %f %f", fc.phase, fc.missionElapsedTime, fc.launchTime).c_str());
+    oapiWriteScenario_string(
+        scn, kVehicleStateKey,
+        FormatValues("%i %i %lf", boostersAttached, cameraForward, static_cast<double>(engineGlow))
+            .c_str());
+    oapiWriteScenario_string(scn, kFairingKey,
+                             FormatValues("%i %i", fairingType, fairingAttached).c_str());
+    oapiWriteScenario_float(scn, kOffsetKey, launchOffset);
+}
+
+// Values missing or unreadable at the end of a line leave their fields as they were.
+void Arvex::clbkLoadStateEx(FILEHANDLE scn, void* status) {
+    char* line = nullptr;
+    while (oapiReadScenario_nextline(scn, line)) {
+        if (const char* values = ValuesAfterKey(line, kVehicleStateKey)) {
+            double glow = engineGlow;
+            std::sscanf(values, "%d %d %lf", &boostersAttached, &cameraForward, &glow);
+            engineGlow = static_cast<float>(glow);
+        } else if (const char* values = ValuesAfterKey(line, kFairingKey)) {
+            std::sscanf(values, "%d %d", &fairingType, &fairingAttached);
+        } else if (const char* values = ValuesAfterKey(line, kOffsetKey)) {
+            double offset = launchOffset;
+            std::sscanf(values, "%lf", &offset);
+            SetLaunchOffset(offset);
+        } else {
+            if (const char* values = ValuesAfterKey(line, kFlightComputerConfigKey))
+                LoadFlightComputerConfig(*flightComputer, values);
+            else if (const char* values = ValuesAfterKey(line, kFlightComputerStateKey))
+                LoadFlightComputerState(*flightComputer, values);
+            // The flight computer's lines are offered on as well, whatever the library says.
+            PayloadManager::loadState(this, line);
+            ParseScenarioLineEx(line, status);
+        }
+    }
+}
