@@ -32,6 +32,26 @@ OAPIFUNC int GetWindowTextA(HWND hWnd, char* lpString, int nMaxCount);
 #define IDCANCEL 2
 #define BN_CLICKED 0
 
+// Control notifications (WM_COMMAND high word, WM_NOTIFY code)
+#define EN_CHANGE 0x0300
+#define CBN_SELCHANGE 1
+#define CBN_EDITCHANGE 5
+#define UDN_DELTAPOS (0U - 722)
+
+// The header of every WM_NOTIFY message (lParam points to it)
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+
+// UDN_DELTAPOS: an up-down control's position is about to change by iDelta
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos;
+    int iDelta;
+};
+
 // Combo box messages
 #define CB_ERR (-1)
 #define CB_ADDSTRING 0x0143
@@ -64,6 +84,7 @@ OAPIFUNC int GetWindowTextA(HWND hWnd, char* lpString, int nMaxCount);
 #define BS_PUSHBUTTON 0x00000000L
 #define BS_GROUPBOX 0x00000007L
 #define CBS_DROPDOWN 0x0002L
+#define CBS_DROPDOWNLIST 0x0003L
 #define ES_AUTOHSCROLL 0x0080L
 #define SS_LEFT 0x00000000L
 #define UDS_SETBUDDYINT 0x0002
