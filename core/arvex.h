@@ -3,7 +3,9 @@
 //
 // This is the one declaration of the class. The control MFD module is compiled against it and
 // calls the own virtual operations through the object the host hands out, so the order of the
-// virtual operations below is an interface between modules and must not change. The data members
+// virtual operations below is an interface between modules and must not change. The class is not
+// final: a final class lets the compiler call its operations directly instead of through the
+// virtual table, which the MFD module, not linked against this one, cannot do. The data members
 // are plain fields shared by the files that implement the class, one file per subsystem.
 #pragma once
 
@@ -14,10 +16,11 @@
 
 class FlightComputer;
 
-class Arvex final : public VesselWithPM<Arvex, VESSEL3> {
+// Not final: calls through an Arvex* to a final class are bound directly to the core module's
+// functions, which another module cannot reach; they must go through the virtual table.
+class Arvex : public VesselWithPM<Arvex, VESSEL3> {
   public:
     Arvex(OBJHANDLE hVessel, int flightModel);
-    ~Arvex();
     Arvex(const Arvex&) = delete;
     Arvex& operator=(const Arvex&) = delete;
 
@@ -57,6 +60,9 @@ class Arvex final : public VesselWithPM<Arvex, VESSEL3> {
     virtual double GetBoosterPropellant();          // [kg]
     virtual double GetLaunchOffset();               // [m]
     virtual void ToggleFairingVisibility();
+    // Virtual so that ovcExit may delete through Arvex*; declared after the command interface,
+    // its entries come after every position another module calls.
+    virtual ~Arvex();
 
     // Vehicle definition.
     void SetLaunchOffset(double offset);  // [m]
