@@ -1,0 +1,125 @@
+#include "scenario_loader.h"
+
+#include "attachments.h"
+#include "error.h"
+#include "scenario_cursor.h"
+#include "scenario_file.h"
+#include "text.h"
+#include "vessel_load.h"
+#include "world.h"
+
+namespace sim {
+
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+
+bool nameInUse(const World& world, const std::string& name) {
+    for (const auto& v : world.vessels) {
+        if (!v->markedForDeletion && text::equalsNoCase(v->name, name)) return true;
+    }
+    return false;
+}
+
+// Host-side scenario reading for a vessel without callbacks: every line to the default parser.
+void defaultLoadState(ScenarioCursor& cursor, VesselLoad& load) {
+    while (const char* line = cursor.nextLine()) parseDefaultLine(line, load.status, &load);
+}
+
+struct LoadedVessel {
+    HostVessel* vessel;
+    std::optional<PendingAttachment> attachment;
+};
+
+LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBlock& ship) {
+    const std::string where = scenario.source + ":" + std::to_string(ship.headerLine);
+    if (nameInUse(world, ship.name)) throw Error(where + ": a vessel named \"" + ship.name + "\" already exists");
+    std::unique_ptr<HostVessel> vessel;
+    try {
+        vessel = world.construct(ship.name, ship.className);
+    } catch (const Error& e) {
+        throw Error(where + ": " + e.what());
+    }
+    VesselLoad load;
+    load.vesselName = ship.name;
+    ScenarioCursor cursor(scenario.source, ship.lines);
+    load.cursor = &cursor;
+    world.activeLoad = &load;
+    if (VESSEL2* v2 = vessel->callbacks()) {
+        v2->clbkLoadStateEx(cursor.handle(), &load.status);
+    } else {
+        defaultLoadState(cursor, load);
+    }
+    world.activeLoad = nullptr;
+    if (!load.error.empty()) {
+        world.destroy(std::move(vessel));
+        throw Error(load.error);
+    }
+    if (VESSEL2* v2 = vessel->callbacks()) {
+        v2->clbkSetStateEx(&load.status);
+    } else {
+        applyStatus2(*vessel, load.status);
+    }
+    return {&world.insert(std::move(vessel)), load.attachment};
+}
+
+void bindAttachment(World& world, HostVessel& child, const PendingAttachment& pending) {
+    HostVessel* parent = nullptr;
+    for (const auto& v : world.vessels) {
+        if (text::equalsNoCase(v->name, pending.parentName)) parent = v.get();
+    }
+    if (parent == nullptr) {
+        throw Error(pending.location + ": vessel \"" + child.name + "\" is attached to \"" + pending.parentName +
+                    "\", which is not in the scenario");
+    }
+    if (!attachByIndex(*parent, pending.parentIndex, child, pending.ownIndex)) {
+        throw Error(pending.location + ": vessel \"" + child.name + "\" cannot be attached to \"" + parent->name +
+                    "\" (no free attachment points " + std::to_string(pending.ownIndex) + ":" +
+                    std::to_string(pending.parentIndex) + ")");
+    }
+}
+
+}  // namespace
+
+void loadScenarioFile(World& world, const ScenarioFile& scenario) {
+    std::vector<LoadedVessel> loaded;
+    try {
+        for (const ShipBlock& ship : scenario.ships) loaded.push_back(loadShip(world, scenario, ship));
+        for (const LoadedVessel& l : loaded) {
+            if (l.attachment) bindAttachment(world, *l.vessel, *l.attachment);
+        }
+    } catch (...) {
+        world.activeLoad = nullptr;
+        for (const LoadedVessel& l : loaded) l.vessel->markedForDeletion = true;
+        world.removeMarkedVessels();
+        throw;
+    }
+    world.system = scenario.system;
+    if (scenario.mjd) world.startMjd = *scenario.mjd - world.simTime / kSecondsPerDay;
+    world.description = scenario.description;
+    world.otherBlocks = scenario.otherBlocks;
+    if (!scenario.focus.empty()) {
+        HostVessel* focus = nullptr;
+        for (const auto& v : world.vessels) {
+            if (text::equalsNoCase(v->name, scenario.focus)) focus = v.get();
+        }
+        if (focus != nullptr) {
+            world.setFocus(focus);
+        } else {
+            world.warn(scenario.source + ": the focus vessel \"" + scenario.focus + "\" is not in the scenario");
+        }
+    }
+    for (const LoadedVessel& l : loaded) world.postCreation(*l.vessel);
+}
+
+HostVessel& createVesselFromStatus(World& world, const std::string& name, const std::string& className,
+                                   const VESSELSTATUS& status) {
+    if (nameInUse(world, name)) throw Error("vessel \"" + name + "\" cannot be created: the name is in use");
+    std::unique_ptr<HostVessel> vessel = world.construct(name, className);
+    vessel->iface->DefSetState(&status);
+    HostVessel& created = world.insert(std::move(vessel));
+    world.postCreation(created);
+    return created;
+}
+
+}  // namespace sim

@@ -1,0 +1,80 @@
+// The runtime's internals behind sim::Simulation, shared by the files that implement the
+// host's functions.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "config_file.h"
+#include "host_vessel.h"
+#include "module_registry.h"
+#include "simulation.h"
+#include "vessel_load.h"
+
+namespace sim {
+
+class World {
+public:
+    World(Simulation& owner, const std::filesystem::path& tree, SimulationOptions options);
+
+    Simulation& owner;
+    std::filesystem::path tree;
+    SimulationOptions options;
+    ModuleRegistry modules;
+
+    // Vessel list in host order; a handle is a serial number that is never reused.
+    std::vector<std::unique_ptr<HostVessel>> vessels;
+    std::map<OBJHANDLE, HostVessel*> byHandle;  // includes vessels under construction
+    std::uintptr_t nextSerial = 1;
+    HostVessel* focus = nullptr;
+    std::set<std::string> warnedClasses;  // classes already reported as plain vessels
+
+    // Time.
+    double simTime = 0.0;
+    double simStep = 0.0;
+    double startMjd = 51544.5;
+    double timeAcceleration = 1.0;
+    bool inFrame = false;
+
+    // Scenario environment and blocks kept for saving.
+    std::string system = "Sol";
+    std::vector<std::string> description;
+    std::vector<std::vector<std::string>> otherBlocks;
+
+    std::vector<std::string> warnings;
+    std::vector<std::pair<std::type_index, std::unique_ptr<Service>>> services;
+    std::map<std::string, std::unique_ptr<MeshTemplate>> meshTemplates;  // by lower-case name
+    VesselLoad* activeLoad = nullptr;  // the vessel whose scenario block is being read
+
+    OBJHANDLE newHandle();
+    HostVessel* find(OBJHANDLE handle) const;
+    void warn(const std::string& message);
+
+    // Builds a vessel up to (not including) its insertion into the list: configuration,
+    // module object, class caps, generic configuration items. Throws sim::Error.
+    std::unique_ptr<HostVessel> construct(const std::string& name, const std::string& className);
+    HostVessel& insert(std::unique_ptr<HostVessel> vessel);
+    void postCreation(HostVessel& vessel);
+    void destroy(std::unique_ptr<HostVessel> vessel);
+    void removeMarkedVessels();
+    VISHANDLE createVisual(HostVessel& vessel);
+    void destroyVisual(HostVessel& vessel);
+    // Moves the focus, telling both vessels (clbkFocusChanged).
+    void setFocus(HostVessel* vessel);
+    void destroyAll();
+
+private:
+    void makeModuleObject(HostVessel& vessel, const ConfigFile& config);
+};
+
+World& world();          // the active simulation's; throws when none is active
+World* activeWorld();    // nullptr when none is active
+Simulation* activeSimulation();
+void setActiveSimulation(Simulation* simulation);
+
+}  // namespace sim
