@@ -85,12 +85,32 @@ class OAPIFUNC PayloadManager {
     static void DefineVehicleCS(VESSEL* vessel);
 };
 
+// Answers the library's inertia and cross-section requests through the carrier class. Kept
+// out of VesselWithPM: an overrider declared there of an operation of this second base would
+// take entries in the carrier's primary virtual table right after the host's callbacks
+// (Itanium C++ ABI) and push the carrier's own virtual operations off their positions.
+template <class Vessel>
+class PayloadManagerRequests : public PayloadManagerCallbacks {
+  public:
+    void clbkVehiclePMIRequest() override {
+        Vessel* carrier = static_cast<Vessel*>(this);
+        carrier->DefineVehiclePMI(carrier);
+    }
+    void clbkVehicleCSRequest() override {
+        Vessel* carrier = static_cast<Vessel*>(this);
+        carrier->DefineVehicleCS(carrier);
+    }
+
+  protected:
+    ~PayloadManagerRequests() = default;
+};
+
 // The base of a payload-carrying vessel class: `class Carrier : public VesselWithPM<Carrier,
 // VESSEL3>`. VESSEL3 comes first so that the carrier's virtual table starts with the host's
 // callbacks. A carrier that overrides clbkPreStep, clbkPostStep or clbkSaveState calls the
 // library's operation itself, first (after SaveDefaultState when saving).
 template <class Vessel, class VesselBase>
-class VesselWithPM : public VesselBase, public PayloadManagerCallbacks {
+class VesselWithPM : public VesselBase, public PayloadManagerRequests<Vessel> {
   public:
     explicit VesselWithPM(OBJHANDLE hVessel, int flightmodel = 1)
         : VesselBase(hVessel, flightmodel) {
@@ -115,7 +135,4 @@ class VesselWithPM : public VesselBase, public PayloadManagerCallbacks {
     // The carrier class may hide these to define its inertia or cross sections itself.
     void DefineVehiclePMI(VESSEL* vessel) { PayloadManager::DefineVehiclePMI(vessel); }
     void DefineVehicleCS(VESSEL* vessel) { PayloadManager::DefineVehicleCS(vessel); }
-
-    void clbkVehiclePMIRequest() override { static_cast<Vessel*>(this)->DefineVehiclePMI(this); }
-    void clbkVehicleCSRequest() override { static_cast<Vessel*>(this)->DefineVehicleCS(this); }
 };
