@@ -12,7 +12,6 @@
 namespace {
 
 constexpr double kAltitudeReferenceRadius = 6371026.0;  // apoapsis/periapsis datum [m]
-constexpr double kUprightPitch = 85.0;  // above this the nose gives no heading [deg]
 constexpr int kCoreProbeMessage = 13097;
 
 // Acceleration limits the pilot cycles through [m/s^2].
@@ -86,8 +85,7 @@ double Arvex::GetPeriapsisAltitude() {
 }
 
 double Arvex::GetCurrentHeading() {
-    if (GetPitch() * kDegPerRad > kUprightPitch) return UprightHeading(ArvexGuidanceVessel(*this));
-    return GetYaw() * kDegPerRad;
+    return CurrentHeading(ArvexGuidanceVessel(*this));
 }
 
 double Arvex::GetEstimatedInclination() {

@@ -8,6 +8,7 @@ namespace {
 constexpr double kRollProgramStartAltitude = 50.0;   // [m]
 constexpr double kPitchProgramAltitude = 2000.0;     // [m]
 constexpr double kYawAndBankHoldAltitude = 2500.0;   // [m]
+constexpr double kUprightPitch = 85.0;               // above this the nose gives no heading [deg]
 constexpr double kLiftOffPitchRate = 0.01;           // about the vessel's x axis [rad/s]
 constexpr double kThrottleSlewRate = 0.05;           // limiter throttle change [1/s]
 constexpr double kProgramPitchStart = 90.0;          // [deg]
@@ -44,6 +45,11 @@ double PidLoop::Update(double e, double dt, double limit) {
 double UprightHeading(const GuidanceVessel& vessel) {
     const VECTOR3 up = vessel.HorizonRot(_V(0.0, 1.0, 0.0));
     return std::atan2(up.x, up.z) * kDegPerRad + 180.0;
+}
+
+double CurrentHeading(const GuidanceVessel& vessel) {
+    if (vessel.GetPitch() * kDegPerRad > kUprightPitch) return UprightHeading(vessel);
+    return vessel.GetYaw() * kDegPerRad;
 }
 
 FlightComputer::FlightComputer(std::unique_ptr<GuidanceVessel> flownVessel)

@@ -81,3 +81,6 @@ class FlightComputer {
 // Heading of a vessel standing nearly upright, where its nose gives no heading: the direction
 // its +y axis points in the local horizon, in (0, 360] degrees.
 double UprightHeading(const GuidanceVessel& vessel);
+
+// The vessel's heading [deg]: that of its nose, or UprightHeading above 85 degrees of pitch.
+double CurrentHeading(const GuidanceVessel& vessel);

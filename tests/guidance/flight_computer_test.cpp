@@ -365,4 +365,21 @@ TEST(PidLoopTest, UpdateClampsAndKeepsHistory) {
     EXPECT_EQ(loop.Update(100.0, 1.0, 0.5), 0.5);
 }
 
+// Up to 85 degrees of pitch the nose gives the heading; above, the +y axis does.
+TEST(CurrentHeadingTest, UsesTheNoseUpToEightyFiveDegreesOfPitch) {
+    struct Case {
+        double pitchDeg;
+        double heading;
+    };
+    const Case cases[] = {{10.0, 123.0}, {85.0, 123.0}, {85.001, 250.0}, {90.0, 250.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "pitch " << c.pitchDeg);
+        FakeGuidanceVessel vessel;
+        vessel.pitch = c.pitchDeg / kDegPerRad;
+        ASSERT_EQ(vessel.pitch * kDegPerRad, c.pitchDeg);
+        vessel.yaw = 123.0 * kRadPerDeg;
+        vessel.SetUprightHeading(250.0);
+        EXPECT_NEAR(CurrentHeading(vessel), c.heading, 1e-9);
+    }
+}
 }  // namespace
