@@ -34,8 +34,8 @@ class OAPIFUNC PayloadManager {
     static constexpr int kVesselVersion = 2;
 
     // Registers `vessel` as a carrier; `callbacks` is its callbacks object (the vessel itself).
-    // Refused, with an error line, for other versions or a second registration.
-    static bool init_pm(VESSEL* vessel, PayloadManagerCallbacks* callbacks, int interfaceVersion,
+    // Other versions are an error of the host naming the vessel.
+    static void init_pm(VESSEL* vessel, PayloadManagerCallbacks* callbacks, int interfaceVersion,
                         int vesselVersion);
     // Forgets the carrier; payloads still attached stay where the host puts them.
     static void delete_pm(VESSEL* vessel);

@@ -1,0 +1,244 @@
+#include "carrier.h"
+
+#include <algorithm>
+
+#include "error.h"
+#include "world.h"
+#include "tree_paths.h"
+
+namespace sim::payload {
+
+namespace {
+
+// Id of the attachment points the library creates (the host keeps at most 8 characters).
+constexpr const char* kAttachmentId = "PAYLOAD";
+
+// Where the library hangs a payload vessel that defines no point to hang by: its origin,
+// approached from its tail, its +y up.
+const AttachmentFrame kDefaultPayloadPoint{_V(0, 0, 0), _V(0, 0, -1), _V(0, 1, 0)};
+
+VESSEL& interfaceOf(OBJHANDLE handle) {
+    return *oapiGetVesselInterface(handle);
+}
+
+AttachmentFrame pointOf(const VESSEL& vessel, ATTACHMENTHANDLE attachment) {
+    AttachmentFrame point{};
+    vessel.GetAttachmentParams(attachment, point.pos, point.dir, point.rot);
+    return point;
+}
+
+PayloadPose poseOn(const AttachmentFrame& carrierPoint, const AttachmentFrame& payloadPoint) {
+    const MATRIX3 rotation = physics::AttachmentRotation(carrierPoint, payloadPoint);
+    return {rotation, carrierPoint.pos - mul(rotation, payloadPoint.pos)};
+}
+
+// The payload's first point for hanging on a parent, created if it has none.
+ATTACHMENTHANDLE hangingPoint(const VESSEL& payload) {
+    if (payload.AttachmentCount(true) > 0) return payload.GetAttachmentHandle(true, 0);
+    const AttachmentFrame& p = kDefaultPayloadPoint;
+    return payload.CreateAttachment(true, p.pos, p.dir, p.rot, kAttachmentId);
+}
+
+}  // namespace
+
+Carrier::Carrier(VESSEL& vessel, PayloadManagerCallbacks& callbacks)
+    : vessel_(vessel), callbacks_(callbacks) {}
+
+void Carrier::setAttachmentPoint(const AttachmentFrame& point) {
+    settings_.attachment = point;
+    for (const std::vector<Payload>* list : {&attached_, &pending_}) {
+        for (const Payload& payload : *list) {
+            vessel_.SetAttachmentParams(payload.slot, point.pos, point.dir, point.rot);
+        }
+    }
+    if (!attached_.empty()) refreshCaps();
+}
+
+void Carrier::setVehiclePMI(const VECTOR3& pmi) {
+    vehiclePMI_ = pmi;
+    callbacks_.clbkVehiclePMIRequest();
+}
+
+void Carrier::setVehicleCS(const VECTOR3& cs, const VECTOR3& inLineAxes) {
+    vehicleCS_ = cs;
+    inLineAxes_ = inLineAxes;
+    callbacks_.clbkVehicleCSRequest();
+}
+
+std::string Carrier::where() const {
+    return "vessel '" + std::string(vessel_.GetName()) + "': ";
+}
+
+bool Carrier::loadLine(std::string_view line) {
+    if (!isPayloadLine(line)) return false;
+    const std::optional<PayloadEntry> entry = parsePayloadLine(line);
+    if (!entry) {
+        throw Error(where() + "payload line \"" + std::string(line) +
+                    "\" needs a class and a name: PAYLOAD <class> <name>");
+    }
+    const std::string payload = "payload '" + entry->name + "'";
+    if (static_cast<int>(attached_.size() + pending_.size()) >= settings_.maximumPayloads) {
+        throw Error(where() + payload + " is one too many: it carries at most " +
+                    std::to_string(settings_.maximumPayloads));
+    }
+    const auto sameName = [&](const Payload& p) { return p.entry.name == entry->name; };
+    if (std::ranges::any_of(attached_, sameName) || std::ranges::any_of(pending_, sameName)) {
+        throw Error(where() + payload + " is named twice");
+    }
+    if (!findClassConfig(world().tree, entry->className)) {
+        throw Error(where() + payload + " has class '" + entry->className +
+                    "', which has no class configuration");
+    }
+    const AttachmentFrame& p = settings_.attachment;
+    pending_.push_back(
+        {*entry, vessel_.CreateAttachment(false, p.pos, p.dir, p.rot, kAttachmentId)});
+    return true;
+}
+
+void Carrier::save(FILEHANDLE scn) {
+    dropLostPayloads();
+    for (const Payload& payload : attached_) {
+        const VESSEL& v = interfaceOf(payload.handle);
+        const std::string value = payloadLineValue({v.GetClassNameA(), v.GetName()});
+        oapiWriteScenario_string(scn, kPayloadKey.data(), value.c_str());
+    }
+    for (const Payload& payload : pending_) {
+        oapiWriteScenario_string(scn, kPayloadKey.data(), payloadLineValue(payload.entry).c_str());
+    }
+}
+
+void Carrier::preStep() {
+    if (!pending_.empty()) {
+        std::vector<Payload> named;
+        named.swap(pending_);
+        for (Payload& payload : named) attach(std::move(payload));
+        payloadsChanged();
+    }
+    dropLostPayloads();
+}
+
+void Carrier::postStep(double simdt) {
+    sinceRefresh_ += simdt;
+    if (sinceRefresh_ >= settings_.capsRefreshPeriod) refreshCaps();
+}
+
+OBJHANDLE Carrier::findOrCreate(const PayloadEntry& entry) const {
+    // A payload saved by the host as a vessel of its own is already there.
+    if (OBJHANDLE existing = oapiGetVesselByName(entry.name.c_str())) return existing;
+    // Created free at the carrier; attaching it puts it in its place.
+    VESSELSTATUS status;
+    vessel_.GetStatus(status);
+    status.status = 0;
+    status.vrot = _V(0, 0, 0);
+    return oapiCreateVessel(entry.name.c_str(), entry.className.c_str(), status);
+}
+
+void Carrier::attach(Payload payload) {
+    const std::string what = where() + "payload '" + payload.entry.name + "'";
+    payload.handle = findOrCreate(payload.entry);
+    if (payload.handle == vessel_.GetHandle()) throw Error(what + " is the carrier itself");
+    payload.payloadPoint = hangingPoint(interfaceOf(payload.handle));
+    const bool alreadyThere = vessel_.GetAttachmentStatus(payload.slot) == payload.handle;
+    if (!alreadyThere && !vessel_.AttachChild(payload.handle, payload.slot, payload.payloadPoint)) {
+        throw Error(what + " cannot be attached");
+    }
+    attached_.push_back(std::move(payload));
+    callbacks_.clbkPayloadAttached(static_cast<int>(attached_.size()) - 1, attached_.back().handle);
+}
+
+bool Carrier::isLost(const Payload& payload) const {
+    return !oapiIsVessel(payload.handle) ||
+           vessel_.GetAttachmentStatus(payload.slot) != payload.handle;
+}
+
+void Carrier::dropLostPayloads() {
+    bool lostAny = false;
+    for (auto it = attached_.begin(); it != attached_.end();) {
+        if (isLost(*it)) {
+            vessel_.DelAttachment(it->slot);
+            it = attached_.erase(it);
+            lostAny = true;
+        } else {
+            ++it;
+        }
+    }
+    if (lostAny) payloadsChanged();
+}
+
+void Carrier::vehicleEmptyMassChanged() {
+    countedMass_ = 0.0;
+    refreshCaps();
+}
+
+void Carrier::countPayloadMasses() {
+    const double ownMass = vessel_.GetEmptyMass() - countedMass_;
+    countedMass_ = 0.0;
+    for (const Payload& payload : attached_) countedMass_ += interfaceOf(payload.handle).GetMass();
+    vessel_.SetEmptyMass(ownMass + countedMass_);
+}
+
+void Carrier::refreshCaps() {
+    sinceRefresh_ = 0.0;
+    countPayloadMasses();
+    callbacks_.clbkVehiclePMIRequest();
+    callbacks_.clbkVehicleCSRequest();
+}
+
+void Carrier::payloadsChanged() {
+    refreshCaps();
+    callbacks_.clbkPayloadsChanged();
+}
+
+int Carrier::payloadCount() {
+    dropLostPayloads();
+    return static_cast<int>(attached_.size());
+}
+
+OBJHANDLE Carrier::payload(int index) {
+    dropLostPayloads();
+    if (index < 0 || index >= static_cast<int>(attached_.size())) return nullptr;
+    return attached_[index].handle;
+}
+
+bool Carrier::detach(int index, double simt) {
+    dropLostPayloads();
+    if (index < 0 || index >= static_cast<int>(attached_.size())) return false;
+    if (lastDetachTime_ && simt - *lastDetachTime_ < settings_.detachInterval) return false;
+    const Payload released = attached_[index];
+    if (!vessel_.DetachChild(released.slot, settings_.detachSpeed)) return false;
+    vessel_.DelAttachment(released.slot);
+    attached_.erase(attached_.begin() + index);
+    lastDetachTime_ = simt;
+    callbacks_.clbkPayloadDetached(index, released.handle);
+    payloadsChanged();
+    if (settings_.sendFocus) oapiSetFocusObject(released.handle);
+    return true;
+}
+
+std::vector<PayloadBody> Carrier::payloadBodies() const {
+    std::vector<PayloadBody> bodies;
+    for (const Payload& payload : attached_) {
+        if (!oapiIsVessel(payload.handle)) continue;
+        const VESSEL& v = interfaceOf(payload.handle);
+        PayloadBody body{};
+        body.mass = v.GetMass();
+        v.GetPMI(body.pmi);
+        v.GetCrossSections(body.cs);
+        body.pose = poseOn(pointOf(vessel_, payload.slot), pointOf(v, payload.payloadPoint));
+        bodies.push_back(body);
+    }
+    return bodies;
+}
+
+void Carrier::definePMI() const {
+    if (!vehiclePMI_) return;
+    const double vehicleMass = vessel_.GetMass() - countedMass_;
+    vessel_.SetPMI(combinedPMI(vehicleMass, *vehiclePMI_, payloadBodies()));
+}
+
+void Carrier::defineCS() const {
+    if (!vehicleCS_) return;
+    vessel_.SetCrossSections(combinedCrossSections(*vehicleCS_, inLineAxes_, payloadBodies()));
+}
+
+}  // namespace sim::payload
