@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "aerodynamics.h"
 #include "orbiter_module.h"
+#include "parachute.h"
 
 namespace {
 
@@ -60,15 +62,6 @@ const VECTOR3 kMotorFlameDirUp = {-0.468, 0.884, 0};
 const VECTOR3 kMotorFlameDirDown = {-0.468, -0.884, 0};
 constexpr double kAftMotorFlameZ[] = {-9.4, -9.9, -6.1, -6.6};  // [m]
 constexpr double kForwardMotorFlameZ[] = {5.6, 6.1, 8.9, 9.4};  // [m]
-
-// Parachute: half open between 8000 and 7000 m, fully open between 5000 and 2500 m.
-constexpr double kDrogueBandTop = 8000;     // [m]
-constexpr double kDrogueBandBottom = 7000;  // [m]
-constexpr double kDrogueState = 0.75;
-constexpr double kMainBandTop = 5000;     // [m]
-constexpr double kMainBandBottom = 2500;  // [m]
-constexpr double kMainState = 1.0;
-constexpr double kParachuteRate = 0.1;  // deployment per second [1/s]
 
 constexpr char kParachuteKey[] = "Parachute";
 constexpr std::size_t kParachuteKeyLength = sizeof kParachuteKey - 1;
@@ -185,24 +178,9 @@ void Arvex_LRB::clbkPostCreation() {
 }
 
 void Arvex_LRB::clbkPostStep(double, double simdt, double) {
-    RaiseParachuteTarget(GetAltitude());
-    MoveParachute(simdt);
+    parachuteTarget = ParachuteTarget(GetAltitude(), parachuteTarget);
+    parachuteState = MoveParachute(parachuteState, parachuteTarget, simdt);
     SetAnimation(parachuteAnim, parachuteState);
-}
-
-// The target is only ever set inside its band and never lowered, so a booster that falls
-// through a band keeps that deployment below it.
-void Arvex_LRB::RaiseParachuteTarget(double altitude) {
-    if (altitude < kDrogueBandTop && altitude > kDrogueBandBottom) parachuteTarget = kDrogueState;
-    if (altitude < kMainBandTop && altitude > kMainBandBottom) parachuteTarget = kMainState;
-}
-
-void Arvex_LRB::MoveParachute(double simdt) {
-    const double step = simdt * kParachuteRate;
-    if (parachuteState > parachuteTarget) parachuteState -= step;
-    if (parachuteTarget > parachuteState) parachuteState += step;
-    if (parachuteState <= 0) parachuteState = 0.0;
-    if (parachuteState >= 1) parachuteState = 1.0;
 }
 
 void Arvex_LRB::clbkLoadStateEx(FILEHANDLE scn, void* status) {
@@ -218,9 +196,13 @@ void Arvex_LRB::clbkLoadStateEx(FILEHANDLE scn, void* status) {
 
 void Arvex_LRB::clbkSaveState(FILEHANDLE scn) {
     SaveDefaultState(scn);
-    char text[256];
-    std::snprintf(text, sizeof text, "%lf %lf", parachuteState, parachuteTarget);
-    oapiWriteScenario_string(scn, kParachuteKey, text);
+    // Sized to the values: a 256-character line would cut an absurd value read from a
+    // scenario (the target is never clamped) and the value after it.
+    const char* const format = "%lf %lf";
+    const int length = std::snprintf(nullptr, 0, format, parachuteState, parachuteTarget);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, parachuteState, parachuteTarget);
+    oapiWriteScenario_string(scn, kParachuteKey, text.c_str());
 }
 
 // ---- module entry points ----

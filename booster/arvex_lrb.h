@@ -17,8 +17,6 @@ class Arvex_LRB final : public VESSEL3 {
   private:
     void DefineMainEngine();
     void DefineSeparationMotors();
-    void RaiseParachuteTarget(double altitude);
-    void MoveParachute(double simdt);
 
     PROPELLANT_HANDLE mainTank = nullptr;   // default resource: the core fills it at separation
     PROPELLANT_HANDLE motorTank = nullptr;  // separation-motor propellant
