@@ -7,8 +7,12 @@ namespace {
 const char g_earthToken = 0;
 }  // namespace
 
-OBJHANDLE earthHandle() { return const_cast<char*>(&g_earthToken); }
+OBJHANDLE earthHandle() {
+    return const_cast<char*>(&g_earthToken);
+}
 
-bool isEarth(OBJHANDLE handle) { return handle == earthHandle(); }
+bool isEarth(OBJHANDLE handle) {
+    return handle == earthHandle();
+}
 
 }  // namespace sim

@@ -72,7 +72,8 @@ std::optional<bool> ConfigFile::readBool(std::string_view item) const {
     return std::nullopt;
 }
 
-std::optional<std::vector<double>> ConfigFile::readNumbers(std::string_view item, std::size_t count) const {
+std::optional<std::vector<double>> ConfigFile::readNumbers(std::string_view item,
+                                                           std::size_t count) const {
     const auto value = find(item);
     if (!value) return std::nullopt;
     std::istringstream in(*value);

@@ -13,7 +13,7 @@
 namespace sim {
 
 class ConfigFile : public HostFile {
-public:
+  public:
     // Throws sim::Error naming the file when it cannot be read.
     static ConfigFile load(const std::string& path);
     static ConfigFile parse(std::string_view text, std::string path = "<text>");
@@ -33,7 +33,7 @@ public:
     // BEGIN_ATTACHMENT ... END_ATTACHMENT.
     const std::vector<std::string>& lines() const { return lines_; }
 
-private:
+  private:
     std::string path_;
     std::vector<std::string> lines_;
 };

@@ -8,7 +8,7 @@
 namespace sim {
 
 class HostFile {
-public:
+  public:
     virtual ~HostFile() = default;
     FILEHANDLE handle() { return static_cast<HostFile*>(this); }
 };

@@ -19,9 +19,48 @@ std::vector<TOUCHDOWNVTX> defaultHull() {
 
 HostVessel::HostVessel() : touchdownPoints(defaultHull()) {}
 
+void HostVessel::setThreePointTouchdown(const VECTOR3& p1, const VECTOR3& p2, const VECTOR3& p3) {
+    constexpr double kDefaultEmptyMass = 1000.0;  // [kg]
+    constexpr double kStiffnessForDefault = 1e6;  // [N/m]
+    constexpr double kStiffnessPerKg = 20.0;      // [N/m per kg]
+    constexpr double kDampingPerStiffness = 0.1;  // [s]
+    constexpr double kMu = 0.5;
+    constexpr double kMuLng = 0.1;
+    const double stiffness =
+        emptyMass == kDefaultEmptyMass ? kStiffnessForDefault : kStiffnessPerKg * emptyMass;
+    touchdownPoints.clear();
+    for (const VECTOR3& p : {p1, p2, p3}) {
+        touchdownPoints.push_back({p, stiffness, kDampingPerStiffness * stiffness, kMu, kMuLng});
+    }
+}
+
 TankRecord* HostVessel::defaultTank() const {
     if (explicitDefaultTank != nullptr) return explicitDefaultTank;
     return tanks.empty() ? nullptr : tanks.front().get();
+}
+
+namespace {
+
+template <typename Record>
+Record* lookup(const std::vector<std::unique_ptr<Record>>& list, const void* handle) {
+    for (const auto& r : list) {
+        if (r.get() == handle) return r.get();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TankRecord* HostVessel::tank(PROPELLANT_HANDLE handle) const {
+    return handle ? lookup(tanks, handle) : nullptr;
+}
+
+ThrusterRecord* HostVessel::thruster(THRUSTER_HANDLE handle) const {
+    return handle ? lookup(thrusters, handle) : nullptr;
+}
+
+ThrusterGroupRecord* HostVessel::groupByHandle(THGROUP_HANDLE handle) const {
+    return handle ? lookup(groups, handle) : nullptr;
 }
 
 double HostVessel::propellantMass() const {
@@ -30,9 +69,13 @@ double HostVessel::propellantMass() const {
     return total;
 }
 
-double HostVessel::mass() const { return emptyMass + propellantMass(); }
+double HostVessel::mass() const {
+    return emptyMass + propellantMass();
+}
 
-VECTOR3 HostVessel::effectivePmi() const { return pmiSet ? pmi : _V(2.0 * size, 2.0 * size, size); }
+VECTOR3 HostVessel::effectivePmi() const {
+    return pmiSet ? pmi : _V(2.0 * size, 2.0 * size, size);
+}
 
 ThrusterGroupRecord* HostVessel::group(int type) const {
     for (const auto& g : groups) {
@@ -48,8 +91,12 @@ AttachmentRecord* HostVessel::attachedTo() const {
     return nullptr;
 }
 
-VESSEL2* HostVessel::callbacks() const { return iface->Version() >= 1 ? static_cast<VESSEL2*>(iface) : nullptr; }
+VESSEL2* HostVessel::callbacks() const {
+    return iface->Version() >= 1 ? static_cast<VESSEL2*>(iface) : nullptr;
+}
 
-VESSEL3* HostVessel::callbacks3() const { return iface->Version() >= 2 ? static_cast<VESSEL3*>(iface) : nullptr; }
+VESSEL3* HostVessel::callbacks3() const {
+    return iface->Version() >= 2 ? static_cast<VESSEL3*>(iface) : nullptr;
+}
 
 }  // namespace sim

@@ -15,23 +15,23 @@ namespace sim {
 class ModuleLibrary;
 
 class HostVessel {
-public:
+  public:
     // --- identity -------------------------------------------------------------------------
     std::string name;
-    std::string className;  // exactly as given at creation
-    OBJHANDLE handle = nullptr;  // unique for the run, never reused
-    VESSEL* iface = nullptr;     // what ovcInit returned, or the host's plain VESSEL
-    std::shared_ptr<ModuleLibrary> module;  // null for a plain vessel
+    std::string className;                   // exactly as given at creation
+    OBJHANDLE handle = nullptr;              // unique for the run, never reused
+    VESSEL* iface = nullptr;                 // what ovcInit returned, or the host's plain VESSEL
+    std::shared_ptr<ModuleLibrary> module;   // null for a plain vessel
     std::unique_ptr<VESSEL> plainInterface;  // owns iface of a plain vessel
     bool focusEnabled = true;
     bool markedForDeletion = false;
 
     // --- physical parameters ----------------------------------------------------------------
-    double size = 10.0;        // mean radius [m]
-    double clipRadius = 0.0;   // 0: use size
-    double emptyMass = 1000.0; // [kg]
-    VECTOR3 pmi{};             // mass-normalised principal moments of inertia [m²]
-    bool pmiSet = false;       // unset: (2·size, 2·size, size)
+    double size = 10.0;         // mean radius [m]
+    double clipRadius = 0.0;    // 0: use size
+    double emptyMass = 1000.0;  // [kg]
+    VECTOR3 pmi{};              // mass-normalised principal moments of inertia [m²]
+    bool pmiSet = false;        // unset: (2·size, 2·size, size)
     VECTOR3 crossSections = {{20.0, 20.0, 20.0}};  // [m²]
     VECTOR3 rotDrag = {{0.01, 0.01, 0.01}};
     std::array<double, 4> cw = {0.1, 0.3, 0.3, 0.3};  // z+, z-, x, y
@@ -71,7 +71,13 @@ public:
 
     HostVessel();
 
+    // Nose, left main, right main; stiffness and friction as the host fills them in.
+    void setThreePointTouchdown(const VECTOR3& p1, const VECTOR3& p2, const VECTOR3& p3);
     TankRecord* defaultTank() const;
+    // The records behind handles given to the module; nullptr for handles it does not own.
+    TankRecord* tank(PROPELLANT_HANDLE handle) const;
+    ThrusterRecord* thruster(THRUSTER_HANDLE handle) const;
+    ThrusterGroupRecord* groupByHandle(THGROUP_HANDLE handle) const;
     double propellantMass() const;  // all tanks [kg]
     double mass() const;            // empty mass plus propellant [kg]
     VECTOR3 effectivePmi() const;

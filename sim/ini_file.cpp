@@ -35,7 +35,8 @@ IniFile IniFile::parse(std::string_view content) {
         if (line.empty() || line.front() == ';') return;
         if (line.front() == '[') {
             const auto close = line.find(']');
-            const std::string_view name = text::trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            const std::string_view name =
+                text::trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             file.sections_.push_back(Section{std::string(name), {}});
             current = &file.sections_.back();
             return;

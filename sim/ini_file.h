@@ -11,7 +11,7 @@
 namespace sim {
 
 class IniFile {
-public:
+  public:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;  // key, value in file order
@@ -25,7 +25,7 @@ public:
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     const std::vector<Section>& sections() const { return sections_; }
 
-private:
+  private:
     std::vector<Section> sections_;
 };
 

@@ -31,7 +31,9 @@ ModuleLibrary::~ModuleLibrary() {
     dlclose(handle_);
 }
 
-void* ModuleLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
+void* ModuleLibrary::symbol(const char* name) const {
+    return dlsym(handle_, name);
+}
 
 HINSTANCE ModuleLibrary::instance() const {
     return reinterpret_cast<HINSTANCE>(const_cast<ModuleLibrary*>(this));

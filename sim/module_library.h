@@ -11,7 +11,7 @@
 namespace sim {
 
 class ModuleLibrary {
-public:
+  public:
     // Throws sim::Error naming the module and the loader's reason when it cannot be loaded.
     explicit ModuleLibrary(std::filesystem::path path);
     ~ModuleLibrary();
@@ -29,7 +29,7 @@ public:
     // The module's instance handle as the host hands it out (GetModuleHandleA, InitModule).
     HINSTANCE instance() const;
 
-private:
+  private:
     std::filesystem::path path_;
     void* handle_ = nullptr;
 };

@@ -26,13 +26,17 @@ std::string withoutExtension(std::string name) {
 bool namesModule(const std::string& query, const std::string& modulePath) {
     if (query.empty() || query.size() > modulePath.size()) return false;
     const std::size_t start = modulePath.size() - query.size();
-    return modulePath.compare(start, query.size(), query) == 0 && (start == 0 || modulePath[start - 1] == '/');
+    return modulePath.compare(start, query.size(), query) == 0 &&
+           (start == 0 || modulePath[start - 1] == '/');
 }
 
 }  // namespace
 
 ModuleRegistry::~ModuleRegistry() {
-    // Plug-ins go in reverse order of loading, as the host shuts them down.
+    releasePlugins();
+}
+
+void ModuleRegistry::releasePlugins() {
     while (!plugins_.empty()) plugins_.pop_back();
 }
 
@@ -50,7 +54,8 @@ std::shared_ptr<ModuleLibrary> ModuleRegistry::acquire(const fs::path& file) {
 
 ModuleLibrary& ModuleRegistry::loadPlugin(std::string_view name) {
     const std::string relative = normaliseRelativePath(name);
-    const std::string item = relative.find('/') == std::string::npos ? "Plugin/" + relative : relative;
+    const std::string item =
+        relative.find('/') == std::string::npos ? "Plugin/" + relative : relative;
     plugins_.push_back(acquire(modulePath(tree_, item)));
     return *plugins_.back();
 }
@@ -58,8 +63,9 @@ ModuleLibrary& ModuleRegistry::loadPlugin(std::string_view name) {
 ModuleLibrary* ModuleRegistry::find(std::string_view name) const {
     const std::string query = withoutExtension(text::toLower(normaliseRelativePath(name)));
     for (ModuleLibrary* module : loaded()) {
-        const fs::path relative = module->path().lexically_relative(tree_);
-        const std::string candidate = text::toLower((relative.empty() ? module->path() : relative).replace_extension().generic_string());
+        fs::path relative = module->path().lexically_relative(tree_);
+        if (relative.empty()) relative = module->path();
+        const std::string candidate = text::toLower(relative.replace_extension().generic_string());
         if (namesModule(query, candidate)) return module;
     }
     return nullptr;

@@ -13,7 +13,7 @@
 namespace sim {
 
 class ModuleRegistry {
-public:
+  public:
     explicit ModuleRegistry(std::filesystem::path tree) : tree_(std::move(tree)) {}
     ~ModuleRegistry();
     ModuleRegistry(const ModuleRegistry&) = delete;
@@ -24,6 +24,8 @@ public:
 
     // Loads Modules/Plugin/<name>.so (or <name> as a path below Modules) for the whole run.
     ModuleLibrary& loadPlugin(std::string_view name);
+    // Unloads the plug-ins, last loaded first (their ExitModule runs).
+    void releasePlugins();
 
     // A loaded module named by its file name or by a trailing part of its path in the tree,
     // with '\' or '/' separators, without regard to case, ".dll"/".so" optional.
@@ -31,7 +33,7 @@ public:
     ModuleLibrary* find(HINSTANCE instance) const;
     std::vector<ModuleLibrary*> loaded() const;
 
-private:
+  private:
     std::filesystem::path tree_;
     std::vector<std::weak_ptr<ModuleLibrary>> modules_;
     std::vector<std::shared_ptr<ModuleLibrary>> plugins_;

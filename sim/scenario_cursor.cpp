@@ -16,6 +16,8 @@ char* ScenarioCursor::nextLine() {
     return buffer_.data();
 }
 
-std::string ScenarioCursor::location() const { return source_ + ":" + std::to_string(currentNumber_); }
+std::string ScenarioCursor::location() const {
+    return source_ + ":" + std::to_string(currentNumber_);
+}
 
 }  // namespace sim

@@ -11,7 +11,7 @@
 namespace sim {
 
 class ScenarioCursor : public HostFile {
-public:
+  public:
     ScenarioCursor(std::string source, std::vector<ScenarioLine> lines)
         : source_(std::move(source)), lines_(std::move(lines)) {}
 
@@ -22,7 +22,7 @@ public:
     // "<file>:<line>" of the line returned last, for messages.
     std::string location() const;
 
-private:
+  private:
     std::string source_;
     std::vector<ScenarioLine> lines_;
     std::size_t next_ = 0;

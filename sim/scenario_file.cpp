@@ -13,10 +13,12 @@ namespace {
 constexpr double kMjdOffset = 2400000.5;
 
 class Parser {
-public:
+  public:
     Parser(std::string_view content, const std::string& source) : source_(source) {
         int number = 0;
-        text::forEachLine(content, [&](std::string_view line) { lines_.push_back({++number, std::string(line)}); });
+        text::forEachLine(content, [&](std::string_view line) {
+            lines_.push_back({++number, std::string(line)});
+        });
     }
 
     ScenarioFile run() {
@@ -42,7 +44,7 @@ public:
         return file;
     }
 
-private:
+  private:
     static bool isDescriptionHeader(std::string_view t) {
         return text::equalsNoCase(t, "BEGIN_DESC") || text::equalsNoCase(t, "BEGIN_HYPERDESC") ||
                text::equalsNoCase(t, "BEGIN_URLDESC");
@@ -57,7 +59,9 @@ private:
     // The next line of the block opened at `header`; fails at the end of the file.
     const ScenarioLine& blockLine(const ScenarioLine& header, std::string_view endKey) {
         const ScenarioLine* line = next();
-        if (line == nullptr) fail(header, "block \"" + std::string(text::trim(header.text)) + "\" has no " + std::string(endKey));
+        if (line == nullptr)
+            fail(header, "block \"" + std::string(text::trim(header.text)) + "\" has no " +
+                             std::string(endKey));
         return *line;
     }
 
@@ -93,7 +97,8 @@ private:
     double readDate(const ScenarioLine& line, const std::string& spec) {
         double value = 0.0;
         char kind[8] = {};
-        if (std::sscanf(spec.c_str(), "%7s %lf", kind, &value) != 2) fail(line, "unreadable date \"" + spec + "\"");
+        if (std::sscanf(spec.c_str(), "%7s %lf", kind, &value) != 2)
+            fail(line, "unreadable date \"" + spec + "\"");
         if (text::equalsNoCase(kind, "MJD")) return value;
         if (text::equalsNoCase(kind, "JD")) return value - kMjdOffset;
         fail(line, "unknown date kind \"" + std::string(kind) + "\" (expected MJD or JD)");
@@ -104,7 +109,8 @@ private:
             const ScenarioLine& line = blockLine(header, "END_FOCUS");
             if (isEnd(line, "END_FOCUS")) return;
             const std::string_view t = text::trim(text::stripComment(line.text));
-            if (text::startsWithNoCase(t, "Ship")) file.focus = std::string(text::trim(t.substr(4)));
+            if (text::startsWithNoCase(t, "Ship"))
+                file.focus = std::string(text::trim(t.substr(4)));
         }
     }
 
@@ -118,13 +124,17 @@ private:
             ship.headerLine = line.number;
             const auto colon = t.find(':');
             ship.name = std::string(text::trim(t.substr(0, colon)));
-            ship.className = colon == std::string_view::npos ? ship.name : std::string(t.substr(colon + 1));
-            if (ship.name.empty()) fail(line, "vessel line \"" + std::string(t) + "\" has no vessel name");
-            if (ship.className.empty()) fail(line, "vessel \"" + ship.name + "\" has an empty class name");
+            ship.className =
+                colon == std::string_view::npos ? ship.name : std::string(t.substr(colon + 1));
+            if (ship.name.empty())
+                fail(line, "vessel line \"" + std::string(t) + "\" has no vessel name");
+            if (ship.className.empty())
+                fail(line, "vessel \"" + ship.name + "\" has an empty class name");
             for (;;) {
                 const ScenarioLine& body = blockLine(line, "END");
                 if (isEnd(body, "END")) break;
-                if (isEnd(body, "END_SHIPS")) fail(body, "vessel \"" + ship.name + "\" has no END line");
+                if (isEnd(body, "END_SHIPS"))
+                    fail(body, "vessel \"" + ship.name + "\" has no END line");
                 ship.lines.push_back(body);
             }
             file.ships.push_back(std::move(ship));

@@ -33,7 +33,8 @@ struct LoadedVessel {
 
 LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBlock& ship) {
     const std::string where = scenario.source + ":" + std::to_string(ship.headerLine);
-    if (nameInUse(world, ship.name)) throw Error(where + ": a vessel named \"" + ship.name + "\" already exists");
+    if (nameInUse(world, ship.name))
+        throw Error(where + ": a vessel named \"" + ship.name + "\" already exists");
     std::unique_ptr<HostVessel> vessel;
     try {
         vessel = world.construct(ship.name, ship.className);
@@ -69,13 +70,14 @@ void bindAttachment(World& world, HostVessel& child, const PendingAttachment& pe
         if (text::equalsNoCase(v->name, pending.parentName)) parent = v.get();
     }
     if (parent == nullptr) {
-        throw Error(pending.location + ": vessel \"" + child.name + "\" is attached to \"" + pending.parentName +
-                    "\", which is not in the scenario");
+        throw Error(pending.location + ": vessel \"" + child.name + "\" is attached to \"" +
+                    pending.parentName + "\", which is not in the scenario");
     }
     if (!attachByIndex(*parent, pending.parentIndex, child, pending.ownIndex)) {
-        throw Error(pending.location + ": vessel \"" + child.name + "\" cannot be attached to \"" + parent->name +
-                    "\" (no free attachment points " + std::to_string(pending.ownIndex) + ":" +
-                    std::to_string(pending.parentIndex) + ")");
+        throw Error(pending.location + ": vessel \"" + child.name + "\" cannot be attached to \"" +
+                    parent->name + "\" (no free attachment points " +
+                    std::to_string(pending.ownIndex) + ":" + std::to_string(pending.parentIndex) +
+                    ")");
     }
 }
 
@@ -84,7 +86,8 @@ void bindAttachment(World& world, HostVessel& child, const PendingAttachment& pe
 void loadScenarioFile(World& world, const ScenarioFile& scenario) {
     std::vector<LoadedVessel> loaded;
     try {
-        for (const ShipBlock& ship : scenario.ships) loaded.push_back(loadShip(world, scenario, ship));
+        for (const ShipBlock& ship : scenario.ships)
+            loaded.push_back(loadShip(world, scenario, ship));
         for (const LoadedVessel& l : loaded) {
             if (l.attachment) bindAttachment(world, *l.vessel, *l.attachment);
         }
@@ -106,20 +109,45 @@ void loadScenarioFile(World& world, const ScenarioFile& scenario) {
         if (focus != nullptr) {
             world.setFocus(focus);
         } else {
-            world.warn(scenario.source + ": the focus vessel \"" + scenario.focus + "\" is not in the scenario");
+            world.warn(scenario.source + ": the focus vessel \"" + scenario.focus +
+                       "\" is not in the scenario");
         }
     }
     for (const LoadedVessel& l : loaded) world.postCreation(*l.vessel);
 }
 
-HostVessel& createVesselFromStatus(World& world, const std::string& name, const std::string& className,
-                                   const VESSELSTATUS& status) {
-    if (nameInUse(world, name)) throw Error("vessel \"" + name + "\" cannot be created: the name is in use");
+namespace {
+
+template <typename ApplyStatus>
+HostVessel& createAndPlace(World& world, const std::string& name, const std::string& className,
+                           ApplyStatus apply) {
+    if (nameInUse(world, name))
+        throw Error("vessel \"" + name + "\" cannot be created: the name is in use");
     std::unique_ptr<HostVessel> vessel = world.construct(name, className);
-    vessel->iface->DefSetState(&status);
+    apply(*vessel);
     HostVessel& created = world.insert(std::move(vessel));
     world.postCreation(created);
     return created;
+}
+
+}  // namespace
+
+HostVessel& createVesselFromStatus(World& world, const std::string& name,
+                                   const std::string& className, const VESSELSTATUS& status) {
+    return createAndPlace(world, name, className,
+                          [&](HostVessel& v) { v.iface->DefSetState(&status); });
+}
+
+HostVessel& createVesselFromStatus2(World& world, const std::string& name,
+                                    const std::string& className, const VESSELSTATUS2* status) {
+    return createAndPlace(world, name, className, [&](HostVessel& v) {
+        if (status == nullptr) return;
+        if (VESSEL2* v2 = v.callbacks()) {
+            v2->clbkSetStateEx(status);
+        } else {
+            applyStatus2(v, *status);
+        }
+    });
 }
 
 }  // namespace sim

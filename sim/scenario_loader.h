@@ -18,7 +18,11 @@ void loadScenarioFile(World& world, const ScenarioFile& scenario);
 
 // oapiCreateVessel: construction, the status applied, insertion at the end of the list, then
 // clbkPostCreation. Throws sim::Error.
-HostVessel& createVesselFromStatus(World& world, const std::string& name, const std::string& className,
-                                   const VESSELSTATUS& status);
+HostVessel& createVesselFromStatus(World& world, const std::string& name,
+                                   const std::string& className, const VESSELSTATUS& status);
+
+// oapiCreateVesselEx: as above with a VESSELSTATUS2 handed to clbkSetStateEx.
+HostVessel& createVesselFromStatus2(World& world, const std::string& name,
+                                    const std::string& className, const VESSELSTATUS2* status);
 
 }  // namespace sim

@@ -47,8 +47,9 @@ std::string scenarioText(World& world) {
     }
     for (const auto& [type, service] : world.services) service->saveBlocks(out.handle());
     for (const auto& block : world.otherBlocks) {
-        const bool owned = std::any_of(world.services.begin(), world.services.end(),
-                                       [&](const auto& s) { return s.second->ownsBlock(block.front()); });
+        const bool owned =
+            std::any_of(world.services.begin(), world.services.end(),
+                        [&](const auto& s) { return s.second->ownsBlock(block.front()); });
         if (owned) continue;
         for (const std::string& line : block) out.line(line);
         out.line("");

@@ -9,12 +9,12 @@
 namespace sim {
 
 class ScenarioWriter : public HostFile {
-public:
-    void line(std::string_view text);                      // as is
+  public:
+    void line(std::string_view text);                         // as is
     void item(std::string_view key, std::string_view value);  // "  key value"
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

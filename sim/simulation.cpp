@@ -28,7 +28,8 @@ constexpr double kMaxTimeAcceleration = 100000.0;
 fs::path checkedTree(const fs::path& tree) {
     std::error_code ec;
     const fs::path absolute = fs::absolute(tree, ec);
-    if (ec || !fs::is_directory(absolute)) throw Error(tree.string() + ": the runtime tree is not a folder");
+    if (ec || !fs::is_directory(absolute))
+        throw Error(tree.string() + ": the runtime tree is not a folder");
     return absolute.lexically_normal();
 }
 
@@ -67,7 +68,8 @@ Simulation::Simulation(const fs::path& tree, SimulationOptions options) {
     setActiveSimulation(this);
     std::vector<std::string> plugins = world_->options.plugins;
     if (world_->options.loadConfiguredPlugins) {
-        for (std::string& name : configuredPlugins(world_->tree)) plugins.push_back(std::move(name));
+        for (std::string& name : configuredPlugins(world_->tree))
+            plugins.push_back(std::move(name));
     }
     for (const std::string& name : plugins) {
         try {
@@ -85,7 +87,9 @@ Simulation::~Simulation() {
     setActiveSimulation(nullptr);
 }
 
-Simulation* Simulation::current() { return activeSimulation(); }
+Simulation* Simulation::current() {
+    return activeSimulation();
+}
 
 void Simulation::loadScenario(const fs::path& path) {
     fs::path file = path;
@@ -100,11 +104,16 @@ void Simulation::loadScenarioText(std::string_view content, const std::string& s
     loadScenarioFile(*world_, ScenarioFile::parse(content, sourceName));
 }
 
-std::string Simulation::saveScenarioText() const { return scenarioText(*world_); }
+std::string Simulation::saveScenarioText() const {
+    return scenarioText(*world_);
+}
 
-void Simulation::saveScenario(const fs::path& path) const { writeFileAtomically(path.string(), saveScenarioText()); }
+void Simulation::saveScenario(const fs::path& path) const {
+    writeFileAtomically(path.string(), saveScenarioText());
+}
 
-HostVessel& Simulation::createVessel(const std::string& name, const std::string& className, const VESSELSTATUS& status) {
+HostVessel& Simulation::createVessel(const std::string& name, const std::string& className,
+                                     const VESSELSTATUS& status) {
     return createVesselFromStatus(*world_, name, className, status);
 }
 
@@ -126,13 +135,21 @@ HostVessel* Simulation::findVessel(std::string_view name) const {
     return nullptr;
 }
 
-HostVessel* Simulation::findVessel(OBJHANDLE handle) const { return world_->find(handle); }
+HostVessel* Simulation::findVessel(OBJHANDLE handle) const {
+    return world_->find(handle);
+}
 
-HostVessel* Simulation::focus() const { return world_->focus; }
+HostVessel* Simulation::focus() const {
+    return world_->focus;
+}
 
-void Simulation::setFocus(HostVessel* vessel) { world_->setFocus(vessel); }
+void Simulation::setFocus(HostVessel* vessel) {
+    world_->setFocus(vessel);
+}
 
-OBJHANDLE Simulation::earth() const { return earthHandle(); }
+OBJHANDLE Simulation::earth() const {
+    return earthHandle();
+}
 
 void Simulation::step(double dt) {
     World& w = *world_;
@@ -170,20 +187,47 @@ void Simulation::run(double seconds, double dt) {
     while (time() + 0.5 * dt < end) step(dt);
 }
 
-double Simulation::time() const { return world_->simTime; }
-double Simulation::mjd() const { return world_->startMjd + world_->simTime / kSecondsPerDay; }
-double Simulation::lastStep() const { return world_->simStep; }
-double Simulation::timeAcceleration() const { return world_->timeAcceleration; }
+double Simulation::time() const {
+    return world_->simTime;
+}
+double Simulation::mjd() const {
+    return world_->startMjd + world_->simTime / kSecondsPerDay;
+}
+double Simulation::lastStep() const {
+    return world_->simStep;
+}
+double Simulation::timeAcceleration() const {
+    return world_->timeAcceleration;
+}
 
 void Simulation::setTimeAcceleration(double warp) {
     world_->timeAcceleration = std::clamp(warp, kMinTimeAcceleration, kMaxTimeAcceleration);
 }
 
-bool Simulation::inFrame() const { return world_->inFrame; }
+bool Simulation::inFrame() const {
+    return world_->inFrame;
+}
 
-VISHANDLE Simulation::createVisual(HostVessel& vessel) { return world_->createVisual(vessel); }
+VISHANDLE Simulation::createVisual(HostVessel& vessel) {
+    return world_->createVisual(vessel);
+}
 
-void Simulation::destroyVisual(HostVessel& vessel) { world_->destroyVisual(vessel); }
+void Simulation::destroyVisual(HostVessel& vessel) {
+    world_->destroyVisual(vessel);
+}
+
+bool Simulation::cameraInternal() const {
+    return world_->cameraInternal;
+}
+void Simulation::setCameraInternal(bool internal) {
+    world_->cameraInternal = internal;
+}
+double Simulation::cockpitPolar() const {
+    return world_->cockpitPolar;
+}
+double Simulation::cockpitAzimuth() const {
+    return world_->cockpitAzimuth;
+}
 
 int Simulation::pressKey(DWORD key, const std::vector<DWORD>& held) {
     HostVessel* target = world_->focus;
@@ -204,13 +248,27 @@ int Simulation::pressKey(DWORD key, const std::vector<DWORD>& held) {
     return result;
 }
 
-const fs::path& Simulation::tree() const { return world_->tree; }
-ModuleRegistry& Simulation::modules() { return world_->modules; }
-const std::vector<std::string>& Simulation::warnings() const { return world_->warnings; }
-void Simulation::warn(const std::string& message) { world_->warn(message); }
-const std::string& Simulation::system() const { return world_->system; }
-const std::vector<std::vector<std::string>>& Simulation::otherBlocks() const { return world_->otherBlocks; }
-World& Simulation::world() { return *world_; }
+const fs::path& Simulation::tree() const {
+    return world_->tree;
+}
+ModuleRegistry& Simulation::modules() {
+    return world_->modules;
+}
+const std::vector<std::string>& Simulation::warnings() const {
+    return world_->warnings;
+}
+void Simulation::warn(const std::string& message) {
+    world_->warn(message);
+}
+const std::string& Simulation::system() const {
+    return world_->system;
+}
+const std::vector<std::vector<std::string>>& Simulation::otherBlocks() const {
+    return world_->otherBlocks;
+}
+World& Simulation::world() {
+    return *world_;
+}
 
 Service* Simulation::findService(std::type_index type) const {
     for (const auto& [t, s] : world_->services) {

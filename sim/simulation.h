@@ -25,11 +25,11 @@ class World;
 // created on first use through Simulation::service<T>(), told about each frame and each
 // deleted vessel, shut down before the vessels are destroyed.
 class Service {
-public:
+  public:
     virtual ~Service() = default;
-    virtual void frameEnd() {}                      // after post-steps, deletions and ground contact
+    virtual void frameEnd() {}  // after post-steps, deletions and ground contact
     virtual void vesselDeleted(HostVessel& /*vessel*/) {}  // before the vessel is destroyed
-    virtual void shutdown() {}                      // before any vessel is destroyed
+    virtual void shutdown() {}                             // before any vessel is destroyed
     // Scenario saving: the service writes its own blocks (e.g. "BEGIN_MFD Left" ... "END_MFD")
     // and owns the blocks of that header read from the scenario (Simulation::otherBlocks),
     // which are then not written again as read.
@@ -47,7 +47,7 @@ struct SimulationOptions {
 };
 
 class Simulation {
-public:
+  public:
     explicit Simulation(const std::filesystem::path& tree, SimulationOptions options = {});
     ~Simulation();
     Simulation(const Simulation&) = delete;
@@ -68,7 +68,8 @@ public:
     // As oapiCreateVessel: the vessel's interface is valid and clbkPostCreation has run when
     // this returns; created during a frame, it joins the loops from the next frame on (pre-step
     // loop: at once, as the host's loop re-reads the count).
-    HostVessel& createVessel(const std::string& name, const std::string& className, const VESSELSTATUS& status);
+    HostVessel& createVessel(const std::string& name, const std::string& className,
+                             const VESSELSTATUS& status);
     // Marks the vessel; it is removed at the end of the current frame (at once between frames).
     void deleteVessel(HostVessel& vessel);
     std::vector<HostVessel*> vessels() const;  // in list order, including ones marked for deletion
@@ -79,18 +80,27 @@ public:
     OBJHANDLE earth() const;  // the handle of the one celestial body
 
     // --- time ----------------------------------------------------------------------------------
-    void step(double dt);                   // one frame of dt seconds
-    void run(double seconds, double dt);    // frames of dt until `seconds` have passed
-    double time() const;                    // simulation time since start [s]
-    double mjd() const;                     // modified Julian date of time()
-    double lastStep() const;                // length of the last frame [s]
+    void step(double dt);                 // one frame of dt seconds
+    void run(double seconds, double dt);  // frames of dt until `seconds` have passed
+    double time() const;                  // simulation time since start [s]
+    double mjd() const;                   // modified Julian date of time()
+    double lastStep() const;              // length of the last frame [s]
     double timeAcceleration() const;
     void setTimeAcceleration(double warp);  // clamped to 0.1 .. 100000
     bool inFrame() const;                   // between the first pre-step and the end of a frame
 
-    // --- visuals (no rendering: the module's visual callbacks run and device meshes are kept) -----
+    // --- visuals (no rendering: the module's visual callbacks run and device meshes are kept)
+    // -----
     VISHANDLE createVisual(HostVessel& vessel);  // clbkVisualCreated; the existing one if any
     void destroyVisual(HostVessel& vessel);      // clbkVisualDestroyed; nothing if none
+
+    // --- camera ----------------------------------------------------------------------------------
+    bool cameraInternal() const;
+    void setCameraInternal(bool internal);
+    // The cockpit view set by oapiCameraSetCockpitDir: polar (towards -x positive) and azimuth
+    // (up positive) [rad] relative to the default direction.
+    double cockpitPolar() const;
+    double cockpitAzimuth() const;
 
     // --- keyboard (to the focus vessel) ---------------------------------------------------------
     // A key-down then key-up event through clbkConsumeBufferedKey, with the given keys (e.g.
@@ -122,7 +132,7 @@ public:
 
     World& world();  // the runtime's internals, for the host's own implementation files
 
-private:
+  private:
     Service* findService(std::type_index type) const;
     void addService(std::type_index type, std::unique_ptr<Service> service);
 

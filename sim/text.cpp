@@ -6,8 +6,12 @@
 namespace sim::text {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 }  // namespace
 
 std::string_view trim(std::string_view s) {
@@ -16,11 +20,13 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-std::string_view stripComment(std::string_view s) { return s.substr(0, s.find(';')); }
+std::string_view stripComment(std::string_view s) {
+    return s.substr(0, s.find(';'));
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {

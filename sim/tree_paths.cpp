@@ -48,7 +48,8 @@ std::optional<fs::path> findClassConfig(const fs::path& tree, std::string_view c
 
 fs::path modulePath(const fs::path& tree, std::string_view moduleItem) {
     std::string relative = normaliseRelativePath(moduleItem);
-    if (relative.size() > 4 && text::equalsNoCase(std::string_view(relative).substr(relative.size() - 4), ".dll")) {
+    if (relative.size() > 4 &&
+        text::equalsNoCase(std::string_view(relative).substr(relative.size() - 4), ".dll")) {
         relative.resize(relative.size() - 4);
     }
     relative += ".so";

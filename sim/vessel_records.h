@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,10 @@ struct TankRecord {
 };
 
 struct ThrusterRecord {
-    VECTOR3 pos{};             // attack point, vessel frame [m]
-    VECTOR3 dir{};             // thrust direction (as stored; SetThrusterDir does not normalise)
-    double max0 = 0.0;         // vacuum thrust [N]
-    double isp0 = 0.0;         // vacuum Isp [m/s]
+    VECTOR3 pos{};                // attack point, vessel frame [m]
+    VECTOR3 dir{};                // thrust direction (as stored; SetThrusterDir does not normalise)
+    double max0 = 0.0;            // vacuum thrust [N]
+    double isp0 = 0.0;            // vacuum Isp [m/s]
     double pressureFactor = 0.0;  // η: thrust and Isp scale by max(0, 1 - p·η)
     TankRecord* tank = nullptr;
     double permanentLevel = 0.0;
@@ -39,29 +40,35 @@ struct ThrusterGroupRecord {
     std::vector<ThrusterRecord*> thrusters;
 };
 
+// An exhaust flame. Each of level, position and direction comes from one source: the module's
+// variable read live, a value copied once, or the thruster it belongs to.
 struct ExhaustRecord {
     UINT id = 0;
     ThrusterRecord* thruster = nullptr;
-    // Live sources: the module's variables, or the copies below when constant.
-    const double* level = nullptr;
-    const VECTOR3* pos = nullptr;
-    const VECTOR3* dir = nullptr;  // thrust direction (the flame points the other way)
-    double constantLevel = 1.0;
-    VECTOR3 constantPos{};
-    VECTOR3 constantDir{};
+    const double* liveLevel = nullptr;
+    const VECTOR3* livePos = nullptr;
+    const VECTOR3* liveDir = nullptr;
+    std::optional<double> fixedLevel;
+    std::optional<VECTOR3> fixedPos;
+    std::optional<VECTOR3> fixedDir;  // thrust direction (the flame points the other way)
     double lsize = 0.0, wsize = 0.0, lofs = 0.0, modulate = 0.0;
     SURFHANDLE tex = nullptr;
     DWORD flags = 0;
+
+    double level() const;
+    VECTOR3 position() const;
+    VECTOR3 direction() const;
 };
 
 struct ParticleStreamRecord {
     PARTICLESTREAMSPEC spec{};
     bool hasSpec = false;                // false: the host's default stream
     ThrusterRecord* thruster = nullptr;  // exhaust streams follow their thruster
-    bool fixedPos = false;
-    VECTOR3 pos{};
+    std::optional<VECTOR3> fixedPos;
     VECTOR3 dir{};                  // emission direction of free streams
     const double* level = nullptr;  // free streams: the module's level variable, read live
+
+    double currentLevel() const;
 };
 
 struct MeshTemplate {
@@ -123,8 +130,8 @@ struct AttachmentRecord {
     char id[9] = {};  // at most 8 characters
     bool loose = false;
     HostVessel* owner = nullptr;
-    HostVessel* connected = nullptr;    // the vessel on the other side, if any
-    AttachmentRecord* mate = nullptr;   // its attachment point
+    HostVessel* connected = nullptr;   // the vessel on the other side, if any
+    AttachmentRecord* mate = nullptr;  // its attachment point
 };
 
 struct ExtraForce {

@@ -48,12 +48,14 @@ void World::warn(const std::string& message) {
     }
 }
 
-std::unique_ptr<HostVessel> World::construct(const std::string& name, const std::string& className) {
+std::unique_ptr<HostVessel> World::construct(const std::string& name,
+                                             const std::string& className) {
     const auto configPath = findClassConfig(tree, className);
     if (!configPath) {
         const std::string relative = normaliseRelativePath(className);
-        throw Error("vessel \"" + name + "\": class \"" + className + "\" has no configuration file (Config/Vessels/" +
-                    relative + ".cfg or Config/" + relative + ".cfg)");
+        throw Error("vessel \"" + name + "\": class \"" + className +
+                    "\" has no configuration file (Config/Vessels/" + relative + ".cfg or Config/" +
+                    relative + ".cfg)");
     }
     ConfigFile config = ConfigFile::load(configPath->string());
 
@@ -76,8 +78,8 @@ std::unique_ptr<HostVessel> World::construct(const std::string& name, const std:
 void World::makeModuleObject(HostVessel& vessel, const ConfigFile& config) {
     auto makePlain = [&](const std::string& reason) {
         if (!reason.empty() && warnedClasses.insert(text::toLower(vessel.className)).second) {
-            warn("class \"" + vessel.className + "\": " + reason + "; its vessels are plain vessels driven by " +
-                 config.path());
+            warn("class \"" + vessel.className + "\": " + reason +
+                 "; its vessels are plain vessels driven by " + config.path());
         }
         vessel.module.reset();
         vessel.plainInterface = std::make_unique<VESSEL>(vessel.handle, kFlightModel);
@@ -94,7 +96,8 @@ void World::makeModuleObject(HostVessel& vessel, const ConfigFile& config) {
     const auto init = vessel.module->function<OvcInit>("ovcInit");
     if (init == nullptr) return makePlain("module \"" + *item + "\" has no ovcInit");
     vessel.iface = init(vessel.handle, kFlightModel);
-    if (vessel.iface == nullptr) return makePlain("module \"" + *item + "\" returned no vessel from ovcInit");
+    if (vessel.iface == nullptr)
+        return makePlain("module \"" + *item + "\" returned no vessel from ovcInit");
 }
 
 HostVessel& World::insert(std::unique_ptr<HostVessel> vessel) {
@@ -118,7 +121,8 @@ void World::destroy(std::unique_ptr<HostVessel> vessel) {
         if (const auto exit = vessel->module->function<OvcExit>("ovcExit")) {
             exit(vessel->iface);
         } else {
-            warn("vessel \"" + vessel->name + "\": its module has no ovcExit; the vessel object is not freed");
+            warn("vessel \"" + vessel->name +
+                 "\": its module has no ovcExit; the vessel object is not freed");
         }
     }
     vessel->iface = nullptr;
@@ -158,7 +162,8 @@ void World::setFocus(HostVessel* vessel) {
 
 void World::removeMarkedVessels() {
     while (true) {
-        const auto it = std::find_if(vessels.begin(), vessels.end(), [](const auto& v) { return v->markedForDeletion; });
+        const auto it = std::find_if(vessels.begin(), vessels.end(),
+                                     [](const auto& v) { return v->markedForDeletion; });
         if (it == vessels.end()) return;
         std::unique_ptr<HostVessel> dying = std::move(*it);
         vessels.erase(it);  // keeps the order of the others
@@ -190,10 +195,25 @@ World& world() {
     return g_active->world();
 }
 
-World* activeWorld() { return g_active == nullptr ? nullptr : &g_active->world(); }
+World* activeWorld() {
+    return g_active == nullptr ? nullptr : &g_active->world();
+}
 
-Simulation* activeSimulation() { return g_active; }
+Simulation* activeSimulation() {
+    return g_active;
+}
 
-void setActiveSimulation(Simulation* simulation) { g_active = simulation; }
+void setActiveSimulation(Simulation* simulation) {
+    g_active = simulation;
+}
+
+}  // namespace sim
+
+namespace sim {
+
+HostVessel* findVessel(OBJHANDLE handle) {
+    World* w = activeWorld();
+    return w != nullptr ? w->find(handle) : nullptr;
+}
 
 }  // namespace sim

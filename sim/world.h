@@ -19,7 +19,7 @@
 namespace sim {
 
 class World {
-public:
+  public:
     World(Simulation& owner, const std::filesystem::path& tree, SimulationOptions options);
 
     Simulation& owner;
@@ -41,14 +41,20 @@ public:
     double timeAcceleration = 1.0;
     bool inFrame = false;
 
+    // Camera: cockpit (internal) or external view, and the cockpit view angles [rad] relative
+    // to the vessel's default camera direction.
+    bool cameraInternal = true;
+    double cockpitPolar = 0.0;
+    double cockpitAzimuth = 0.0;
+
     // Scenario environment and blocks kept for saving.
     std::string system = "Sol";
     std::vector<std::string> description;
     std::vector<std::vector<std::string>> otherBlocks;
 
     std::vector<std::string> warnings;
+    std::vector<std::string> log;  // the host's log lines (modules attached, ...)
     std::vector<std::pair<std::type_index, std::unique_ptr<Service>>> services;
-    std::map<std::string, std::unique_ptr<MeshTemplate>> meshTemplates;  // by lower-case name
     VesselLoad* activeLoad = nullptr;  // the vessel whose scenario block is being read
 
     OBJHANDLE newHandle();
@@ -68,12 +74,12 @@ public:
     void setFocus(HostVessel* vessel);
     void destroyAll();
 
-private:
+  private:
     void makeModuleObject(HostVessel& vessel, const ConfigFile& config);
 };
 
-World& world();          // the active simulation's; throws when none is active
-World* activeWorld();    // nullptr when none is active
+World& world();        // the active simulation's; throws when none is active
+World* activeWorld();  // nullptr when none is active
 Simulation* activeSimulation();
 void setActiveSimulation(Simulation* simulation);
 
