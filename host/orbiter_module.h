@@ -27,3 +27,15 @@ DLLCLBK char* ModuleDate() {
     static char date[] = __DATE__;
     return date;
 }
+
+namespace {
+
+// Stands for the module library's process-attach handler: hands the module to the host as soon
+// as it is loaded. The host knows the module by an address inside it.
+struct ModuleAttach {
+    ModuleAttach() { InitLib(reinterpret_cast<HINSTANCE>(this)); }
+};
+
+const ModuleAttach moduleAttach;
+
+}  // namespace
