@@ -10,9 +10,12 @@ namespace {
 
 using ModuleHook = void (*)(HINSTANCE);
 
-std::string loaderReason() {
+// The loader's reason, without the file name it usually starts with.
+std::string loaderReason(const std::string& path) {
     const char* reason = dlerror();
-    return reason != nullptr ? reason : "unknown reason";
+    std::string text = reason != nullptr ? reason : "unknown reason";
+    if (text.starts_with(path + ": ")) text.erase(0, path.size() + 2);
+    return text;
 }
 
 }  // namespace
@@ -22,7 +25,8 @@ ModuleLibrary::ModuleLibrary(std::filesystem::path path) : path_(std::move(path)
     // Binding every symbol now reports a host function the module needs but the host lacks
     // at load time, with its name, instead of as a crash in flight.
     handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr) throw Error(path_.string() + ": cannot load module: " + loaderReason());
+    if (handle_ == nullptr)
+        throw Error(path_.string() + ": cannot load module: " + loaderReason(path_.string()));
     if (auto init = function<ModuleHook>("InitModule")) init(instance());
 }
 
