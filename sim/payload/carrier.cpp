@@ -3,19 +3,15 @@
 #include <algorithm>
 
 #include "error.h"
-#include "world.h"
 #include "tree_paths.h"
+#include "world.h"
 
 namespace sim::payload {
 
 namespace {
 
-// Id of the attachment points the library creates (the host keeps at most 8 characters).
+// Id of the carrier's payload attachment points (the host keeps at most 8 characters).
 constexpr const char* kAttachmentId = "PAYLOAD";
-
-// Where the library hangs a payload vessel that defines no point to hang by: its origin,
-// approached from its tail, its +y up.
-const AttachmentFrame kDefaultPayloadPoint{_V(0, 0, 0), _V(0, 0, -1), _V(0, 1, 0)};
 
 VESSEL& interfaceOf(OBJHANDLE handle) {
     return *oapiGetVesselInterface(handle);
@@ -30,13 +26,6 @@ AttachmentFrame pointOf(const VESSEL& vessel, ATTACHMENTHANDLE attachment) {
 PayloadPose poseOn(const AttachmentFrame& carrierPoint, const AttachmentFrame& payloadPoint) {
     const MATRIX3 rotation = physics::AttachmentRotation(carrierPoint, payloadPoint);
     return {rotation, carrierPoint.pos - mul(rotation, payloadPoint.pos)};
-}
-
-// The payload's first point for hanging on a parent, created if it has none.
-ATTACHMENTHANDLE hangingPoint(const VESSEL& payload) {
-    if (payload.AttachmentCount(true) > 0) return payload.GetAttachmentHandle(true, 0);
-    const AttachmentFrame& p = kDefaultPayloadPoint;
-    return payload.CreateAttachment(true, p.pos, p.dir, p.rot, kAttachmentId);
 }
 
 }  // namespace
@@ -137,7 +126,13 @@ void Carrier::attach(Payload payload) {
     const std::string what = where() + "payload '" + payload.entry.name + "'";
     payload.handle = findOrCreate(payload.entry);
     if (payload.handle == vessel_.GetHandle()) throw Error(what + " is the carrier itself");
-    payload.payloadPoint = hangingPoint(interfaceOf(payload.handle));
+    // The payload's own point keeps it attached when a saved scenario is loaded again.
+    const VESSEL& payloadVessel = interfaceOf(payload.handle);
+    if (payloadVessel.AttachmentCount(true) == 0) {
+        throw Error(what + " of class '" + payloadVessel.GetClassNameA() +
+                    "' has no attachment point to hang on a carrier by");
+    }
+    payload.payloadPoint = payloadVessel.GetAttachmentHandle(true, 0);
     const bool alreadyThere = vessel_.GetAttachmentStatus(payload.slot) == payload.handle;
     if (!alreadyThere && !vessel_.AttachChild(payload.handle, payload.slot, payload.payloadPoint)) {
         throw Error(what + " cannot be attached");
