@@ -189,4 +189,74 @@ TEST_F(CoreCommands, PropellantReadOutsAndTheLaunchOffset) {
     EXPECT_EQ(cmd->GetCorePropellant(core), 500000.0);
 }
 
+class CoreCargoCommands : public CoreCommands {
+  protected:
+    // A core vessel with a fairing and two satellites aboard, after the frame that attaches them.
+    VESSEL* NewLoadedCore() {
+        Write("Arvex_Prefs.ini",
+              "[Fairing1]\nName = Short\nMesh = Arvex\\Fairings\\short\n"
+              "Mass = 1000\n");
+        Write("Config/Arvex/Payloads/Arvex-Satellite.cfg", "Module = Arvex\\Arvex-Satellite\n");
+        CoreClass("Cargo", "Fairing = 1\n");
+        Sim().loadScenarioText(
+            "BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD 51544.5\n"
+            "END_ENVIRONMENT\n"
+            "BEGIN_SHIPS\n"
+            "Core1:CoreTest\\Cargo\n"
+            "  STATUS Orbiting Earth\n"
+            "  RPOS 7000000.000 0.000 0.000\n"
+            "  RVEL 0.0000 0.0000 7546.0000\n"
+            "  PRPLEVEL 0:1.000000 1:1.000000\n"
+            "  PAYLOAD Arvex\\Payloads\\Arvex-Satellite Sat1\n"
+            "  PAYLOAD Arvex\\Payloads\\Arvex-Satellite Sat2\n"
+            "END\nEND_SHIPS\n",
+            "cargo test");
+        host = Sim().findVessel("Core1");
+        Sim().step(0.25);
+        return host->iface;
+    }
+    double SatelliteMass(const char* name) { return Sim().findVessel(name)->iface->GetMass(); }
+    bool Aboard(const char* name) { return Sim().findVessel(name)->attachedTo() != nullptr; }
+};
+
+TEST_F(CoreCargoCommands, PayloadMassAndReleaseOfTheLastPayload) {
+    VESSEL* core = NewLoadedCore();
+    ASSERT_EQ(PayloadManager::GetPayloadsNumber(core), 2);
+    EXPECT_DOUBLE_EQ(cmd->GetPayloadMass(core), SatelliteMass("Sat1") + SatelliteMass("Sat2"));
+    EXPECT_GT(cmd->GetPayloadMass(core), 0.0);
+
+    cmd->DetachLastPayload(core);  // the payload with the highest index
+    EXPECT_EQ(PayloadManager::GetPayloadsNumber(core), 1);
+    EXPECT_TRUE(Aboard("Sat1"));
+    EXPECT_FALSE(Aboard("Sat2"));
+    EXPECT_DOUBLE_EQ(cmd->GetPayloadMass(core), SatelliteMass("Sat1"));
+
+    Sim().run(2.0, 0.25);  // past the detach interval
+    Sim().setFocus(host);
+    EXPECT_EQ(Sim().pressKey(OAPI_KEY_J, {OAPI_KEY_LCONTROL}), 1);  // as DetachLastPayload
+    EXPECT_EQ(PayloadManager::GetPayloadsNumber(core), 0);
+    EXPECT_EQ(cmd->GetPayloadMass(core), 0.0);
+
+    cmd->DetachLastPayload(core);  // nothing left: nothing happens
+    EXPECT_EQ(Sim().pressKey(OAPI_KEY_J, {OAPI_KEY_LCONTROL}), 1);
+    EXPECT_EQ(Core(*host).boostersAttached, 1);
+}
+
+TEST_F(CoreCargoCommands, FairingVisibilityTogglesAndJettison) {
+    VESSEL* core = NewLoadedCore();
+    const UINT half = Core(*host).fairingMeshes[0];
+    const WORD shown = host->meshes.at(half).visibility;
+    ASSERT_NE(shown, MESHVIS_NEVER);
+
+    cmd->ToggleFairingVisibility(core);
+    EXPECT_EQ(host->meshes.at(half).visibility, MESHVIS_NEVER);
+    cmd->ToggleFairingVisibility(core);
+    EXPECT_EQ(host->meshes.at(half).visibility, MESHVIS_ALWAYS);
+
+    cmd->JettisonFairing(core);
+    EXPECT_EQ(Core(*host).fairingAttached, 0);
+    EXPECT_NE(Sim().findVessel("Core1-Fairing1"), nullptr);
+    EXPECT_NE(Sim().findVessel("Core1-Fairing2"), nullptr);
+}
+
 }  // namespace
