@@ -167,6 +167,37 @@ TEST_F(CoreStaging, EmptyBoosterTankSeparatesInThePreStep) {
     EXPECT_EQ(Find("Core1-LRB4").defaultTank()->mass, 0.0);
 }
 
+TEST_F(CoreStaging, RestoredAfterSeparationAndJettison) {
+    CoreClass("Restored", "Fairing = 1\n");
+    Sim().loadScenarioText(
+        "BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD 51544.5\nEND_ENVIRONMENT\n"
+        "BEGIN_SHIPS\n"
+        "Core1:CoreTest\\Restored\n"
+        "  STATUS Orbiting Earth\n"
+        "  RPOS 7000000.000 0.000 0.000\n"
+        "  RVEL 0.0000 0.0000 7546.0000\n"
+        "  LV_State 0 1 0.000000\n"
+        "  Fairing 1 0\n"
+        "END\nEND_SHIPS\n",
+        "restored core");
+    sim::HostVessel& host = Find("Core1");
+    const Arvex& core = Core(host);
+
+    // No boosters: no tank, engine, meshes or effects, and the roll thrusters in the groups.
+    EXPECT_EQ(core.boosterTank, nullptr);
+    EXPECT_EQ(core.boosterEngine, nullptr);
+    EXPECT_EQ(host.tanks.size(), 1u);
+    EXPECT_EQ(host.streams.size(), 1u);
+    EXPECT_EQ(host.group(THGROUP_ATT_BANKLEFT)->thrusters.size(), 5u);
+    for (const sim::MeshSlot& mesh : host.meshes) EXPECT_NE(mesh.name, "Arvex\\arvex_lrb");
+
+    // A jettisoned fairing is not fitted again.
+    EXPECT_EQ(core.fairingType, 1);
+    EXPECT_EQ(core.fairingMass, 0.0);
+    EXPECT_EQ(host.meshes.size(), 1u);
+    EXPECT_EQ(host.emptyMass, 30000.0);
+}
+
 TEST_F(CoreStaging, FairingFittedFromPreferences) {
     sim::HostVessel& host = Create("Core1", CoreClass("Fairing", "Fairing = 2\n"));
     const Arvex& core = Core(host);
