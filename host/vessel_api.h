@@ -2,8 +2,9 @@
 // declare the host's 35 callbacks in the host's order. None of them has a virtual destructor, so a
 // derived class's own virtual operations start right after the callbacks in the virtual table:
 // other modules call them by that position, so the order here must never change. A module
-// deletes its own objects through their derived type (declare vessel classes final so that
-// -Wdelete-non-virtual-dtor stays quiet).
+// deletes its own objects through their derived type. A class whose own operations other modules
+// call must not be final: the compiler would then bind those calls to its functions directly,
+// which the calling module cannot resolve.
 #pragma once
 
 #include "orbiter_api.h"
