@@ -260,6 +260,9 @@ const std::vector<std::string>& Simulation::warnings() const {
 void Simulation::warn(const std::string& message) {
     world_->warn(message);
 }
+const std::vector<std::string>& Simulation::log() const {
+    return world_->log;
+}
 const std::string& Simulation::system() const {
     return world_->system;
 }

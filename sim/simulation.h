@@ -112,6 +112,8 @@ class Simulation {
     ModuleRegistry& modules();
     const std::vector<std::string>& warnings() const;
     void warn(const std::string& message);
+    // The host's log: modules attached ("Module <file> [Build <date>, API <version>]").
+    const std::vector<std::string>& log() const;
     const std::string& system() const;  // "System" of the scenario environment ("Sol")
     // Scenario blocks the host does not read itself ("BEGIN_MFD Left" ... ), header first,
     // lines as in the file.

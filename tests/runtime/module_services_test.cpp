@@ -31,6 +31,15 @@ TEST_F(ModuleServicesTest, LoadedModulesAreFoundByNameAndTheirSymbols) {
     EXPECT_NE(GetModuleHandleA(nullptr), nullptr);  // the host program itself
 }
 
+TEST_F(ModuleServicesTest, ModulesThatAttachThemselvesAreLoggedWithTheirBuild) {
+    sim::Simulation& s = start();
+    VESSELSTATUS vs{};
+    s.createVessel("Spent", "Arvex//Misc//Arvex-Fairing", vs);
+    ASSERT_FALSE(s.log().empty());
+    EXPECT_NE(s.log().back().find("Arvex-Spent.so [Build "), std::string::npos) << s.log().back();
+    EXPECT_NE(s.log().back().find(", API 160828]"), std::string::npos) << s.log().back();
+}
+
 TEST_F(ModuleServicesTest, InitModuleOnLoadAndExitModuleWhenTheLastVesselGoes) {
     unsetenv("RUNTIME_PROBE_EXITED");
     sim::Simulation& s = start();
