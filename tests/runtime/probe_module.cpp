@@ -31,6 +31,9 @@ class Probe final : public VESSEL3 {
         tank_ = CreatePropellantResource(100.0);
         engine_ = CreateThruster(_V(0, 0, -2), _V(0, 0, 1), 1000.0, tank_, 1000.0);
         CreateThrusterGroup(&engine_, 1, THGROUP_MAIN);
+        CreateAttachment(false, _V(0, 0, 5), _V(0, 0, 1), _V(0, 1, 0), "PROBE");  // holds a child
+        CreateAttachment(true, _V(0, 0, -5), _V(0, 0, -1), _V(0, 1, 0),
+                         "PROBE");  // hangs on a parent
     }
 
     void clbkLoadStateEx(FILEHANDLE scn, void* status) override {

@@ -95,6 +95,27 @@ TEST_F(ScenarioTest, SavedScenarioReloadsToTheSameText) {
     EXPECT_EQ(again.saveScenarioText(), first);
 }
 
+TEST_F(ScenarioTest, AttachedChildrenAreBoundOnceAllVesselsExist) {
+    sim::Simulation& s = start();
+    // The child comes first: its parent does not exist yet when its block is read.
+    s.loadScenarioText(
+        scenarioWithShips("Kid:Tests/Probe\n  ATTACHED 0:0,Mum\nEND\nMum:Tests/Probe\nEND\n"),
+        "attached.scn");
+    const sim::HostVessel& mum = *s.findVessel("Mum");
+    const sim::HostVessel& kid = *s.findVessel("Kid");
+    EXPECT_EQ(mum.childPoints.at(0)->connected, &kid);
+    EXPECT_EQ(kid.attachedTo(), mum.childPoints.at(0).get());
+    EXPECT_EQ(mum.iface->GetAttachmentStatus(mum.iface->GetAttachmentHandle(false, 0)), kid.handle);
+    EXPECT_NE(s.saveScenarioText().find("Kid:Tests/Probe\n  STATUS"), std::string::npos);
+    EXPECT_NE(s.saveScenarioText().find("  ATTACHED 0:0,Mum\n"), std::string::npos);
+
+    EXPECT_THROW(
+        s.loadScenarioText(scenarioWithShips("Orphan:Tests/Probe\n  ATTACHED 0:0,Nobody\nEND\n"),
+                           "o.scn"),
+        sim::Error);
+    EXPECT_EQ(s.findVessel("Orphan"), nullptr);
+}
+
 TEST_F(ScenarioTest, ScenarioFileWrittenWholeOrNotAtAll) {
     sim::Simulation& s = start();
     s.loadScenarioText(kHandWritten, "round.scn");
