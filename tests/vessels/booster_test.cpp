@@ -2,6 +2,7 @@
 // clear, the two-stage parachute on the way down and its scenario line.
 #include <cmath>
 
+#include "textures.h"
 #include "vessel_tree.h"
 
 namespace vesseltest {
@@ -83,9 +84,14 @@ TEST_F(Booster, DefinitionAndParachuteAnimation) {
         for (int i = 0; i < 3; ++i) flames[i] += exhaust.thruster == booster.thrusters[i].get();
     }
     EXPECT_EQ(flames, (std::vector<int>{4, 8, 8}));
+    for (const sim::ExhaustRecord& exhaust : booster.exhausts) {
+        EXPECT_EQ(sim::textureName(exhaust.tex), "Arvex//kero-exh");
+    }
     ASSERT_EQ(booster.streams.size(), 1u);
     EXPECT_EQ(booster.streams[0]->thruster, booster.thrusters[0].get());
     EXPECT_DOUBLE_EQ(booster.streams[0]->spec.srcsize, 3.5);
+    EXPECT_DOUBLE_EQ(booster.streams[0]->spec.amin, 1e-5);
+    EXPECT_EQ(sim::textureName(booster.streams[0]->spec.tex), "Arvex//lrb-particle-smoke");
 
     // The parachute mesh stretches along z over the first half, then spreads across.
     ASSERT_EQ(booster.animations.size(), 1u);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "payload_manager.h"
+#include "textures.h"
 #include "vessel_tree.h"
 
 namespace vesseltest {
@@ -99,6 +100,10 @@ TEST_F(UpperStage, DefinitionWithoutFairingOrAdapter) {
     EXPECT_EQ(stage.exhausts[0].thruster, main);
     EXPECT_DOUBLE_EQ(stage.exhausts[0].lsize, 20.0);
     EXPECT_DOUBLE_EQ(stage.exhausts[0].wsize, 3.0);
+    EXPECT_EQ(sim::textureName(stage.exhausts[0].tex), "Arvex//hydro-exh");
+    EXPECT_EQ(stage.exhausts[1].tex, nullptr);  // the host's default for the attitude thrusters
+    EXPECT_TRUE(Near(stage.pmi, _V(136, 136, 6)));
+    EXPECT_TRUE(Near(stage.crossSections, _V(242, 242, 36)));
 
     const AttitudeThrusterCase attitude[] = {
         {_V(-3.15, 0, -4.75), _V(0, -1, 0)},  {_V(3.15, 0, -4.75), _V(0, -1, 0)},
