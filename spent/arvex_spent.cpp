@@ -21,8 +21,8 @@ constexpr double kKickIsp = 5000;            // vacuum specific impulse [m/s]
 constexpr double kKickIspRef = 0;            // no pressure dependence
 constexpr double kKickPressureRef = 101400;  // [Pa]
 constexpr double kLifetime = 60;             // lifetime of a configured part [s]
-constexpr double kImpactSpeed =
-    10;  // airspeed above which ground contact destroys a plain part [m/s]
+// Airspeed above which ground contact destroys a plain part [m/s].
+constexpr double kImpactSpeed = 10;
 
 constexpr char kMeshKey[] = "Mesh";
 constexpr std::size_t kMeshKeyLength = sizeof kMeshKey - 1;
@@ -72,6 +72,7 @@ void Arvex_spent::clbkLoadStateEx(FILEHANDLE scn, void* status) {
     char* line;
     while (oapiReadScenario_nextline(scn, line)) {
         if (strncasecmp(line, kMeshKey, kMeshKeyLength) == 0) {
+            // A bare keyword names no mesh; the value never starts beyond the line's end.
             ShowMesh(std::strlen(line) > kMeshValueOffset ? line + kMeshValueOffset : "");
         } else if (strncasecmp(line, kTimerKey, kTimerKeyLength) == 0) {
             std::sscanf(line + kTimerKeyLength, "%lf", &lifeTimer);
@@ -84,6 +85,7 @@ void Arvex_spent::clbkLoadStateEx(FILEHANDLE scn, void* status) {
 void Arvex_spent::clbkSaveState(FILEHANDLE scn) {
     SaveDefaultState(scn);
     if (config != 1) return;
+    // Written whole: a name cut to a fixed line length would name another mesh on loading.
     oapiWriteScenario_string(scn, kMeshKey, meshName.c_str());
     oapiWriteScenario_float(scn, kTimerKey, lifeTimer);
 }
@@ -93,6 +95,7 @@ void Arvex_spent::ShowMesh(const char* name) {
     AddMesh(meshName.c_str());
 }
 
+// By handle, not by name: another vessel may bear the same name.
 void Arvex_spent::DeleteSelf() {
     oapiDeleteVessel(GetHandle(), nullptr);
 }
