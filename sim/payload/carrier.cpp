@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "error.h"
+#include "scenario_cursor.h"
 #include "tree_paths.h"
+#include "vessel_load.h"
 #include "world.h"
 
 namespace sim::payload {
@@ -21,6 +23,16 @@ AttachmentFrame pointOf(const VESSEL& vessel, ATTACHMENTHANDLE attachment) {
     AttachmentFrame point{};
     vessel.GetAttachmentParams(attachment, point.pos, point.dir, point.rot);
     return point;
+}
+
+// A bad payload line fails the scenario load as any bad line of the vessel's block does: the
+// host reports the first one with its file and line once the block is read, and frees the
+// vessel. Outside a scenario load it is an error at once.
+void rejectLine(const std::string& message) {
+    World* w = activeWorld();
+    if (w == nullptr || w->activeLoad == nullptr) throw Error(message);
+    VesselLoad& load = *w->activeLoad;
+    if (load.error.empty()) load.error = load.cursor->location() + ": " + message;
 }
 
 PayloadPose poseOn(const AttachmentFrame& carrierPoint, const AttachmentFrame& payloadPoint) {
@@ -55,33 +67,39 @@ void Carrier::setVehicleCS(const VECTOR3& cs, const VECTOR3& inLineAxes) {
 }
 
 std::string Carrier::where() const {
-    return "vessel '" + std::string(vessel_.GetName()) + "': ";
+    return "vessel \"" + std::string(vessel_.GetName()) + "\": ";
 }
 
 bool Carrier::loadLine(std::string_view line) {
     if (!isPayloadLine(line)) return false;
     const std::optional<PayloadEntry> entry = parsePayloadLine(line);
-    if (!entry) {
-        throw Error(where() + "payload line \"" + std::string(line) +
-                    "\" needs a class and a name: PAYLOAD <class> <name>");
-    }
-    const std::string payload = "payload '" + entry->name + "'";
-    if (static_cast<int>(attached_.size() + pending_.size()) >= settings_.maximumPayloads) {
-        throw Error(where() + payload + " is one too many: it carries at most " +
-                    std::to_string(settings_.maximumPayloads));
-    }
-    const auto sameName = [&](const Payload& p) { return p.entry.name == entry->name; };
-    if (std::ranges::any_of(attached_, sameName) || std::ranges::any_of(pending_, sameName)) {
-        throw Error(where() + payload + " is named twice");
-    }
-    if (!findClassConfig(world().tree, entry->className)) {
-        throw Error(where() + payload + " has class '" + entry->className +
-                    "', which has no class configuration");
+    const std::string problem = entry ? problemWith(*entry)
+                                      : "payload line \"" + std::string(line) +
+                                            "\" needs a class and a name: PAYLOAD <class> <name>";
+    if (!problem.empty()) {
+        rejectLine(where() + problem);
+        return true;
     }
     const AttachmentFrame& p = settings_.attachment;
     pending_.push_back(
         {*entry, vessel_.CreateAttachment(false, p.pos, p.dir, p.rot, kAttachmentId)});
     return true;
+}
+
+std::string Carrier::problemWith(const PayloadEntry& entry) const {
+    const std::string payload = "payload \"" + entry.name + "\"";
+    if (static_cast<int>(attached_.size() + pending_.size()) >= settings_.maximumPayloads) {
+        return payload + " is one too many: it carries at most " +
+               std::to_string(settings_.maximumPayloads);
+    }
+    const auto sameName = [&](const Payload& p) { return p.entry.name == entry.name; };
+    if (std::ranges::any_of(attached_, sameName) || std::ranges::any_of(pending_, sameName)) {
+        return payload + " is named twice";
+    }
+    if (!findClassConfig(world().tree, entry.className)) {
+        return payload + " has class \"" + entry.className + "\", which has no class configuration";
+    }
+    return {};
 }
 
 void Carrier::save(FILEHANDLE scn) {
@@ -123,14 +141,14 @@ OBJHANDLE Carrier::findOrCreate(const PayloadEntry& entry) const {
 }
 
 void Carrier::attach(Payload payload) {
-    const std::string what = where() + "payload '" + payload.entry.name + "'";
+    const std::string what = where() + "payload \"" + payload.entry.name + "\"";
     payload.handle = findOrCreate(payload.entry);
     if (payload.handle == vessel_.GetHandle()) throw Error(what + " is the carrier itself");
     // The payload's own point keeps it attached when a saved scenario is loaded again.
     const VESSEL& payloadVessel = interfaceOf(payload.handle);
     if (payloadVessel.AttachmentCount(true) == 0) {
-        throw Error(what + " of class '" + payloadVessel.GetClassNameA() +
-                    "' has no attachment point to hang on a carrier by");
+        throw Error(what + " of class \"" + payloadVessel.GetClassNameA() +
+                    "\" has no attachment point to hang on a carrier by");
     }
     payload.payloadPoint = payloadVessel.GetAttachmentHandle(true, 0);
     const bool alreadyThere = vessel_.GetAttachmentStatus(payload.slot) == payload.handle;

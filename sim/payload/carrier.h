@@ -39,8 +39,8 @@ class Carrier {
     void setVehicleCS(const VECTOR3& cs, const VECTOR3& inLineAxes);
 
     // A payload line names a payload to attach at the next pre-step (when every vessel of the
-    // scenario exists). Throws sim::Error for a malformed line, an unknown class, a payload
-    // named twice or one payload too many.
+    // scenario exists). A malformed line, an unknown class, a payload named twice or one
+    // payload too many fail the scenario load.
     bool loadLine(std::string_view line);
     void save(FILEHANDLE scn);
     void preStep();
@@ -65,6 +65,7 @@ class Carrier {
     };
 
     std::string where() const;
+    std::string problemWith(const PayloadEntry& entry) const;  // empty if none
     void attach(Payload payload);
     OBJHANDLE findOrCreate(const PayloadEntry& entry) const;
     bool isLost(const Payload& payload) const;

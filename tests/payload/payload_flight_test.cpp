@@ -200,14 +200,17 @@ struct BadScenarioCase {
     std::vector<std::string> messageParts;
 };
 
-TEST_F(PayloadFlight, BadPayloadLinesAreReportedNamingTheCarrier) {
+TEST_F(PayloadFlight, BadPayloadLinesFailTheLoadNamingFileLineAndCarrier) {
     const BadScenarioCase cases[] = {
         {payloadLine("Sat9", "Nowhere/NoSuchSatellite"),
-         {"'Carrier'", "'Sat9'", "Nowhere/NoSuchSatellite", "no class configuration"}},
+         {"payload test:14: ", "\"Carrier\"", "\"Sat9\"", "Nowhere/NoSuchSatellite",
+          "no class configuration"}},
         {payloadLine("Sat1") + payloadLine("Sat2") + payloadLine("Sat3"),
-         {"'Carrier'", "'Sat3'", "at most 2"}},
-        {payloadLine("Sat1") + payloadLine("Sat1"), {"'Carrier'", "'Sat1'", "named twice"}},
-        {"  PAYLOAD Arvex/Payloads/Arvex-Satellite\n", {"'Carrier'", "PAYLOAD <class> <name>"}},
+         {"payload test:16: ", "\"Carrier\"", "\"Sat3\"", "at most 2"}},
+        {payloadLine("Sat1") + payloadLine("Sat1"),
+         {"payload test:15: ", "\"Carrier\"", "\"Sat1\"", "named twice"}},
+        {"  PAYLOAD Arvex/Payloads/Arvex-Satellite\n",
+         {"payload test:14: ", "\"Carrier\"", "PAYLOAD <class> <name>"}},
     };
     for (const BadScenarioCase& c : cases) {
         SCOPED_TRACE(c.payloadLines);
@@ -226,7 +229,7 @@ TEST_F(PayloadFlight, PayloadWithoutAnAttachmentPointIsReported) {
         simulation->step(kFrame);
         ADD_FAILURE() << "no error";
     } catch (const sim::Error& e) {
-        EXPECT_THAT(e.what(), HasSubstr("'Other'"));
+        EXPECT_THAT(e.what(), HasSubstr("\"Other\""));
         EXPECT_THAT(e.what(), HasSubstr("no attachment point"));
     }
 }
