@@ -63,11 +63,13 @@ TEST_F(ModuleServicesTest, VisualsRunTheCallbacksAndKeepMaterialsOfDeviceMeshes)
     ASSERT_EQ(v.visual->devMeshes.size(), 1u);
     const sim::DevMeshRecord& dev = *v.visual->devMeshes.front();
     EXPECT_EQ(v.meshes.at(dev.meshIndex).name, "Tests\\probe");
-    EXPECT_FLOAT_EQ(dev.materials.at(2).emissive.g, 0.5f);
+    const MATERIAL glow = dev.materials.at(2);
+    EXPECT_FLOAT_EQ(glow.emissive.g, 0.5f);
+    const auto oldDevMesh = reinterpret_cast<DEVMESHHANDLE>(v.visual->devMeshes.front().get());
     s.destroyVisual(v);
     EXPECT_EQ(v.visual, nullptr);
     EXPECT_EQ(v.iface->GetDevMesh(vis, 0), nullptr);
-    EXPECT_EQ(oapiSetMaterial(reinterpret_cast<DEVMESHHANDLE>(vis), 0, &dev.materials.at(2)), 3);
+    EXPECT_EQ(oapiSetMaterial(oldDevMesh, 2, &glow), 3);  // the device mesh went with its visual
     EXPECT_EQ(std::count(events().begin(), events().end(), "visualcreated P"), 1);
     EXPECT_EQ(std::count(events().begin(), events().end(), "visualdestroyed P"), 1);
 }
