@@ -7,7 +7,9 @@
 
 // What the library asks of a carrier. The first three are notifications a carrier may
 // override; the last two ask the carrier to define its inertia and cross sections now that the
-// payloads changed (VesselWithPM answers them with the library's combined values).
+// payloads changed (VesselWithPM answers them with the library's combined values). A carrier
+// class that overrides a notification gets an entry for it in its own virtual table before its
+// own virtual operations, so a class whose operations other modules call by position does not.
 class PayloadManagerCallbacks {
   public:
     // The set of attached payloads changed (after attachments, releases and losses).
