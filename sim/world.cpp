@@ -168,13 +168,12 @@ void World::removeMarkedVessels() {
         std::unique_ptr<HostVessel> dying = std::move(*it);
         vessels.erase(it);  // keeps the order of the others
         if (focus == dying.get()) {
+            // The dying vessel is not told; the one taking over the focus is.
             focus = nullptr;
-            for (const auto& v : vessels) {
-                if (v->focusEnabled && !v->markedForDeletion) {
-                    focus = v.get();
-                    break;
-                }
-            }
+            const auto next = std::find_if(vessels.begin(), vessels.end(), [](const auto& v) {
+                return v->focusEnabled && !v->markedForDeletion;
+            });
+            if (next != vessels.end()) setFocus(next->get());
         }
         destroy(std::move(dying));
     }
