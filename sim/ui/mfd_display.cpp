@@ -65,7 +65,8 @@ void MfdDisplay::open(const RegisteredMode& mode, VESSEL* vessel) {
     close();
     makeDefaultFonts();
     const auto mfd = static_cast<UINT>(id_);
-    MFDMODESPECEX spec = mode.spec;
+    // The mode may keep the record it is shown; the registry's copy lives as long as the mode.
+    auto& spec = const_cast<MFDMODESPECEX&>(mode.spec);
     MFDMODEOPENSPEC openSpec{static_cast<DWORD>(width_), static_cast<DWORD>(height_), &spec};
     const auto vesselParam = reinterpret_cast<LPARAM>(vessel);
     OAPI_MSGTYPE made =
