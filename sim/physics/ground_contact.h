@@ -13,8 +13,8 @@ namespace sim::physics {
 // Geometry of the touchdown plane spanned by the first three points (front, left, right).
 struct TouchdownFrame {
     VECTOR3 up_B{};  // unit normal of the plane, "up", vessel axes
-    VECTOR3
-        forward_B{};  // unit direction from the main points towards the front point, in the plane
+    // Unit direction in the plane from the main points towards the front point, vessel axes.
+    VECTOR3 forward_B{};
     double cog_elevation = 0.0;  // height of the centre of gravity over the plane [m]
 };
 TouchdownFrame TouchdownGeometry(const std::vector<TOUCHDOWNVTX>& points);
