@@ -25,9 +25,8 @@ class LaunchScenario : public ::testing::Test {
 
 TEST_F(LaunchScenario, TheCoreVesselStandsFuelledOnItsPad) {
     EXPECT_TRUE(warnings_.empty()) << warnings_.front();
-    ASSERT_EQ(simulation_->vessels().size(), 1u);
-    const sim::HostVessel& core = *simulation_->vessels().front();
-    EXPECT_EQ(core.name, "Arvex1");
+    ASSERT_NE(simulation_->findVessel("Arvex1"), nullptr);
+    const sim::HostVessel& core = *simulation_->findVessel("Arvex1");
     EXPECT_EQ(core.className, "Arvex/Arvex-Core");
     ASSERT_NE(core.module, nullptr);
     EXPECT_EQ(simulation_->focus(), &core);
@@ -44,7 +43,7 @@ TEST_F(LaunchScenario, TheCoreVesselStandsFuelledOnItsPad) {
 TEST_F(LaunchScenario, WithEnginesOffItStaysAndSavesAsItWasRead) {
     const std::string before = simulation_->saveScenarioText();
     simulation_->run(1.0, 0.1);
-    const sim::HostVessel& core = *simulation_->vessels().front();
+    const sim::HostVessel& core = *simulation_->findVessel("Arvex1");
     EXPECT_TRUE(core.body.landed);
     EXPECT_NEAR(core.body.surface.longitude, kPadLongitude, 1e-9);
     for (const char* line :
