@@ -120,14 +120,33 @@ TEST_F(MfdCommands, TargetsAreTypedIntoInputBoxes) {
     EXPECT_NE(Find(Draw(), "270.00"), nullptr);
 }
 
-TEST_F(MfdCommands, FairingButtonSeparatesTheFairingAndPayloadButtonReleasesNothingWithout) {
+TEST_F(MfdCommands, FairingButtonSeparatesTheFairing) {
     Connect();
-    const std::size_t vessels = Sim().vessels().size();
-    EXPECT_FALSE(Press(kPLD));
-    EXPECT_EQ(Sim().vessels().size(), vessels);
     ASSERT_EQ(VesselsOfClass(kFairingHalfClass), 0);
     EXPECT_TRUE(Press(kFIR));
     EXPECT_EQ(VesselsOfClass(kFairingHalfClass), 2);
+}
+
+TEST_F(MfdCommands, PayloadButtonReleasesTheLastPayload) {
+    Load(Ship("Alpha", kCoreClass, 0,
+              "  PAYLOAD Arvex/Payloads/Arvex-Satellite Sat 1\n"
+              "  PAYLOAD Arvex/Payloads/Arvex-Satellite Sat 2\n"));
+    Open("Alpha");
+    Press(0);
+    Sim().step(0.01);  // the payloads are attached at the carrier's first frame
+    Arvex& alpha = Core("Alpha");
+    const double both = alpha.GetPayloadMass();
+    ASSERT_GT(both, 0.0);
+    EXPECT_NE(Find(Draw(), std::to_string(static_cast<int>(std::lround(both))) + " KG"), nullptr);
+
+    EXPECT_FALSE(Press(kPLD));
+    EXPECT_DOUBLE_EQ(alpha.GetPayloadMass(), both / 2);
+    EXPECT_EQ(Vessel("Sat 2").iface->GetAttachmentStatus(
+                  Vessel("Sat 2").iface->GetAttachmentHandle(true, 0)),
+              nullptr);
+    EXPECT_NE(Vessel("Sat 1").iface->GetAttachmentStatus(
+                  Vessel("Sat 1").iface->GetAttachmentHandle(true, 0)),
+              nullptr);
 }
 
 TEST_F(MfdCommands, SelectAndReturnSwitchPagesAndLabels) {

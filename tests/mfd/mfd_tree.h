@@ -89,11 +89,14 @@ class MfdTree : public ::testing::Test {
     sim::ui::MfdService& Mfds() { return Sim().service<sim::ui::MfdService>(); }
     sim::ui::InputBoxService& Box() { return Sim().service<sim::ui::InputBoxService>(); }
 
-    // A vessel block standing fuelled on launch complex 39A, a few metres east per `slot`.
-    static std::string Ship(const std::string& name, const std::string& className, int slot = 0) {
+    // A vessel block standing fuelled on launch complex 39A, a few metres east per `slot`, with
+    // the class's own `lines`.
+    static std::string Ship(const std::string& name, const std::string& className, int slot = 0,
+                            const std::string& lines = "") {
         const double longitude = -80.6041 + 0.0002 * slot;  // [deg]
         return name + ":" + className + "\n  STATUS Landed Earth\n  POS " +
-               std::to_string(longitude) + " 28.6084\n  HEADING 90.00\n  PRPLEVEL 0:1 1:1\nEND\n";
+               std::to_string(longitude) + " 28.6084\n  HEADING 90.00\n  PRPLEVEL 0:1 1:1\n" +
+               lines + "END\n";
     }
 
     void Load(const std::string& ships) {
