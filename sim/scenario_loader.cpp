@@ -35,12 +35,13 @@ LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBloc
     const std::string where = scenario.source + ":" + std::to_string(ship.headerLine);
     if (nameInUse(world, ship.name))
         throw Error(where + ": a vessel named \"" + ship.name + "\" already exists");
-    std::unique_ptr<HostVessel> vessel;
-    try {
-        vessel = world.construct(ship.name, ship.className);
-    } catch (const Error& e) {
-        throw Error(where + ": " + e.what());
-    }
+    auto vessel = [&] {
+        try {
+            return world.construct(ship.name, ship.className);
+        } catch (const Error& e) {
+            throw Error(where + ": " + e.what());
+        }
+    }();
     VesselLoad load;
     load.vesselName = ship.name;
     ScenarioCursor cursor(scenario.source, ship.lines);
@@ -52,10 +53,7 @@ LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBloc
         defaultLoadState(cursor, load);
     }
     world.activeLoad = nullptr;
-    if (!load.error.empty()) {
-        world.destroy(std::move(vessel));
-        throw Error(load.error);
-    }
+    if (!load.error.empty()) throw Error(load.error);
     if (VESSEL2* v2 = vessel->callbacks()) {
         v2->clbkSetStateEx(&load.status);
     } else {
@@ -123,7 +121,7 @@ HostVessel& createAndPlace(World& world, const std::string& name, const std::str
                            ApplyStatus apply) {
     if (nameInUse(world, name))
         throw Error("vessel \"" + name + "\" cannot be created: the name is in use");
-    std::unique_ptr<HostVessel> vessel = world.construct(name, className);
+    PendingVessel vessel = world.construct(name, className);
     apply(*vessel);
     HostVessel& created = world.insert(std::move(vessel));
     world.postCreation(created);

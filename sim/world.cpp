@@ -48,8 +48,7 @@ void World::warn(const std::string& message) {
     }
 }
 
-std::unique_ptr<HostVessel> World::construct(const std::string& name,
-                                             const std::string& className) {
+PendingVessel World::construct(const std::string& name, const std::string& className) {
     const auto configPath = findClassConfig(tree, className);
     if (!configPath) {
         const std::string relative = normaliseRelativePath(className);
@@ -59,19 +58,14 @@ std::unique_ptr<HostVessel> World::construct(const std::string& name,
     }
     ConfigFile config = ConfigFile::load(configPath->string());
 
-    auto vessel = std::make_unique<HostVessel>();
+    PendingVessel vessel(*this, std::make_unique<HostVessel>());
     vessel->name = name;
     vessel->className = className;
     vessel->handle = newHandle();
-    byHandle[vessel->handle] = vessel.get();
-    try {
-        makeModuleObject(*vessel, config);
-        if (VESSEL2* v2 = vessel->callbacks()) v2->clbkSetClassCaps(config.handle());
-        applyGenericConfig(*vessel, config);
-    } catch (...) {
-        destroy(std::move(vessel));
-        throw;
-    }
+    byHandle[vessel->handle] = &*vessel;
+    makeModuleObject(*vessel, config);
+    if (VESSEL2* v2 = vessel->callbacks()) v2->clbkSetClassCaps(config.handle());
+    applyGenericConfig(*vessel, config);
     return vessel;
 }
 
@@ -100,9 +94,13 @@ void World::makeModuleObject(HostVessel& vessel, const ConfigFile& config) {
         return makePlain("module \"" + *item + "\" returned no vessel from ovcInit");
 }
 
-HostVessel& World::insert(std::unique_ptr<HostVessel> vessel) {
+PendingVessel::~PendingVessel() {
+    if (vessel_) world_.destroy(std::move(vessel_));
+}
+
+HostVessel& World::insert(PendingVessel vessel) {
     HostVessel& ref = *vessel;
-    vessels.push_back(std::move(vessel));
+    vessels.push_back(vessel.release());
     if (focus == nullptr && ref.focusEnabled) focus = &ref;
     return ref;
 }

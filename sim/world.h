@@ -18,6 +18,28 @@
 
 namespace sim {
 
+class World;
+
+// A vessel built but not yet in the vessel list. If it never gets there (a callback or the
+// scenario fails), it is destroyed through the host: ovcExit, module released, handle dropped.
+class PendingVessel {
+  public:
+    PendingVessel(World& world, std::unique_ptr<HostVessel> vessel)
+        : world_(world), vessel_(std::move(vessel)) {}
+    ~PendingVessel();
+    PendingVessel(PendingVessel&&) = default;
+    PendingVessel(const PendingVessel&) = delete;
+    PendingVessel& operator=(const PendingVessel&) = delete;
+
+    HostVessel& operator*() const { return *vessel_; }
+    HostVessel* operator->() const { return vessel_.get(); }
+    std::unique_ptr<HostVessel> release() { return std::move(vessel_); }
+
+  private:
+    World& world_;
+    std::unique_ptr<HostVessel> vessel_;
+};
+
 class World {
   public:
     World(Simulation& owner, const std::filesystem::path& tree, SimulationOptions options);
@@ -63,8 +85,8 @@ class World {
 
     // Builds a vessel up to (not including) its insertion into the list: configuration,
     // module object, class caps, generic configuration items. Throws sim::Error.
-    std::unique_ptr<HostVessel> construct(const std::string& name, const std::string& className);
-    HostVessel& insert(std::unique_ptr<HostVessel> vessel);
+    PendingVessel construct(const std::string& name, const std::string& className);
+    HostVessel& insert(PendingVessel vessel);
     void postCreation(HostVessel& vessel);
     void destroy(std::unique_ptr<HostVessel> vessel);
     void removeMarkedVessels();

@@ -3,9 +3,11 @@
 //   DELETE_AT <t>        deletes itself from the first post-step at or after t
 //   SPAWN_AT <t> <name>  creates a probe of that name from the first post-step at or after t
 //   VALUE <x>            a number kept and saved back
+//   FAIL_LOAD            throws from clbkLoadStateEx
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,8 @@ class Probe final : public VESSEL3 {
                 std::sscanf(line + 9, "%lf", &deleteAt_);
             } else if (!strncasecmp(line, "SPAWN_AT", 8)) {
                 if (std::sscanf(line + 8, "%lf %63s", &spawnAt_, name) == 2) spawnName_ = name;
+            } else if (!strncasecmp(line, "FAIL_LOAD", 9)) {
+                throw std::runtime_error("the probe refuses its scenario");
             } else if (!strncasecmp(line, "VALUE", 5)) {
                 std::sscanf(line + 5, "%lf", &value_);
             } else {

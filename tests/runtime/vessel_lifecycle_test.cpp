@@ -97,6 +97,16 @@ TEST_F(LifecycleTest, VesselCreatedInAPostStepJoinsTheNextFrame) {
                                         "poststep B", "poststep Kid"}));
 }
 
+TEST_F(LifecycleTest, AVesselWhoseLoadFailsIsDestroyedThroughItsModule) {
+    sim::Simulation& s = start();
+    s.loadScenarioText(probes({"A:Tests/Probe\nEND\n"}), "good.scn");
+    EXPECT_THROW(s.loadScenarioText(probes({"X:Tests/Probe\n  FAIL_LOAD\nEND\n"}), "bad.scn"),
+                 std::runtime_error);
+    EXPECT_EQ(names(s), std::vector<std::string>{"A"});
+    EXPECT_EQ(events().back(), "destroy X");
+    EXPECT_EQ(oapiGetVesselByName("X"), nullptr);
+}
+
 TEST_F(LifecycleTest, HandlesOfDeletedVesselsAreNeverReused) {
     sim::Simulation& s = start();
     VESSELSTATUS vs{};
