@@ -36,6 +36,8 @@ class Arvex : public VesselWithPM<Arvex, VESSEL3> {
     int clbkConsumeBufferedKey(DWORD key, bool down, char* kstate) override;
     bool clbkLoadGenericCockpit() override;
     int clbkGeneric(int msgid, int prm, void* context) override;
+    // The message to which clbkGeneric answers 1: other modules recognise a core vessel by it.
+    static constexpr int kRecognitionMessage = 13097;
 
     // Own virtual operations: the command interface. Positions 35 to 53 of the virtual table
     // are called from the control MFD module; keep the order.

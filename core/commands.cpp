@@ -12,7 +12,6 @@
 namespace {
 
 constexpr double kAltitudeReferenceRadius = 6371026.0;  // apoapsis/periapsis datum [m]
-constexpr int kCoreProbeMessage = 13097;
 
 // Acceleration limits the pilot cycles through [m/s^2].
 constexpr double kAccelLimitLow = 29.4;
@@ -127,5 +126,5 @@ void Arvex::ToggleFairingVisibility() {
 }
 
 int Arvex::clbkGeneric(int msgid, int, void*) {
-    return msgid == kCoreProbeMessage ? 1 : 0;
+    return msgid == kRecognitionMessage ? 1 : 0;
 }

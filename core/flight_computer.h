@@ -26,7 +26,8 @@ struct PidLoop {
     double kd = 0.0;
     double output = 0.0;  // latest result, after clamping to the limit
 
-    // Feeds one error sample of a step of length dt > 0 and returns the clamped output.
+    // Feeds the error of a step of length dt and returns the output clamped to +-limit. A step
+    // of zero length leaves the loop as it was and returns its last output.
     double Update(double e, double dt, double limit);
 };
 
