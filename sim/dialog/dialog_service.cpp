@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "host_vessel.h"
 #include "module_library.h"
 #include "module_registry.h"
-#include "world.h"
 
 namespace sim::dialog {
 
@@ -99,12 +99,13 @@ std::vector<const DialogWindow*> DialogService::openDialogs() const {
 }
 
 void DialogService::vesselDeleted(HostVessel& vessel) {
-    // The vessel's module is unloaded with its last vessel.
-    const bool moduleUnloads = vessel.module != nullptr && vessel.module.use_count() == 1;
-    const HINSTANCE instance = vessel.module != nullptr ? vessel.module->instance() : nullptr;
+    if (vessel.iface == nullptr) return;
+    // A module hands its own object as the context; its address is that of the whole object,
+    // which differs from the VESSEL part's when the host's VESSEL base sits behind a vtable.
+    const VESSEL2* callbacks = vessel.callbacks();
+    const void* object = callbacks != nullptr ? dynamic_cast<const void*>(callbacks) : vessel.iface;
     closeWhere([&](const DialogWindow& dialog) {
-        return (vessel.iface != nullptr && dialog.context() == vessel.iface) ||
-               (moduleUnloads && dialog.instance() == instance);
+        return dialog.context() == object || dialog.context() == vessel.iface;
     });
 }
 
@@ -122,7 +123,7 @@ void DialogService::closeWhere(const std::function<bool(const DialogWindow&)>& m
 }
 
 DialogService* activeDialogService() {
-    Simulation* simulation = activeSimulation();
+    Simulation* simulation = Simulation::current();
     return simulation != nullptr ? simulation->existingService<DialogService>() : nullptr;
 }
 

@@ -54,7 +54,7 @@ class DialogService : public Service {
     int comboSelection(HWND dialog, int controlId) const;  // CB_ERR when none
 
     // --- the host's housekeeping ---------------------------------------------------------------
-    // A dialog outlives neither the vessel it works on nor the module its procedure lives in.
+    // A dialog does not outlive the vessel it works on (its context).
     void vesselDeleted(HostVessel& vessel) override;
     void shutdown() override;
 

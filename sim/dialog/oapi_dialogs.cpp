@@ -1,13 +1,12 @@
 // The host's dialog functions, over the active simulation's dialog service.
 #include "dialog_service.h"
 #include "orbiter_api.h"
-#include "world.h"
 
 using sim::dialog::activeDialogService;
 
 HWND oapiOpenDialogEx(HINSTANCE hDLLInst, int resourceId, DLGPROC msgProc, DWORD flag,
                       void* context) {
-    sim::Simulation* simulation = sim::activeSimulation();
+    sim::Simulation* simulation = sim::Simulation::current();
     if (simulation == nullptr) return nullptr;
     return simulation->service<sim::dialog::DialogService>().open(hDLLInst, resourceId, msgProc,
                                                                   flag, context);
