@@ -1,10 +1,9 @@
 // The core vessel's scenario lines: the flight computer's settings and progress ("FC_Config",
 // "FC_State"), the staging, camera and glow ("LV_State"), the fairing ("Fairing") and the launch
 // offset ("Offset"). Lines the core does not own go to the payload library and the host.
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
-#include <strings.h>
 #include <string>
 
 #include "arvex.h"
@@ -18,7 +17,8 @@ constexpr const char* kVehicleStateKey = "LV_State";
 constexpr const char* kFairingKey = "Fairing";
 constexpr const char* kOffsetKey = "Offset";
 
-// Older scenarios mark an unset acceleration limit with a negative value.
+// Takes the place of a negative acceleration limit read from a scenario: the limit the flight
+// computer is left with when it disengages itself.
 constexpr double kDefaultAccelLimit = 44.1;  // [m/s^2]
 
 // Formats one line of values. Sized to what it holds: a 256-character buffer would cut the
@@ -39,8 +39,12 @@ std::string FormatValues(const char* format, ...) {
 
 // The values after `key` when the line starts with it (without regard to case), else null.
 const char* ValuesAfterKey(const char* line, const char* key) {
-    const size_t keyLength = std::strlen(key);
-    return strncasecmp(line, key, keyLength) == 0 ? line + keyLength : nullptr;
+    for (; *key != '\0'; ++line, ++key) {
+        if (std::tolower(static_cast<unsigned char>(*line)) !=
+            std::tolower(static_cast<unsigned char>(*key)))
+            return nullptr;
+    }
+    return line;
 }
 
 void LoadFlightComputerConfig(FlightComputer& fc, const char* values) {
@@ -48,6 +52,8 @@ void LoadFlightComputerConfig(FlightComputer& fc, const char* values) {
                 &fc.autopilotEngaged, &fc.limiterActive, &fc.accelLimit);
     if (fc.accelLimit < 0.0) {
         fc.accelLimit = kDefaultAccelLimit;
+        // The target passes through the window's offset and back, which may round its last
+        // digit; the window then equals the target.
         fc.targetApoapsis = (fc.targetApoapsis + 1000.0) - 1000.0;
         fc.apoapsisWindowLow = fc.targetApoapsis;
     }
