@@ -17,7 +17,6 @@ class UpDown {
     LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
 
     int position() const { return position_; }
-    Control* buddy() const { return buddy_; }
 
     // Takes a whole number within the range from the buddy as the position; false when the
     // buddy shows anything else (the position then stays).
