@@ -9,6 +9,7 @@ MotionOutcome AdvanceMotion(RigidBody& body, const MotionInputs& in,
     constexpr double kSecondsPerDay = 86400.0;
     const double mjd1 = mjd0 + dt / kSecondsPerDay;
     MotionOutcome out;
+    if (dt <= 0.0) return out;  // a frame without time moves nothing
     if (body.landed) {
         if (!in.force_active) {
             // Placed afresh every step, so that moved touchdown points take effect.
