@@ -121,8 +121,14 @@ TEST(FreeContact, DroppedBodyComesToRestAndLandsAfterFiveSeconds) {
     const SurfaceRecord rec = LandedRecord(body, mjd, TouchdownGeometry(kLying).up_B);
     EXPECT_NEAR(rec.altitude, 2.0, 1e-6);
     EXPECT_NEAR(rec.pitch, 0.0, 1e-12);
-    EXPECT_NEAR(std::remainder(body.surface.heading * DEG, 360.0), 0.0,
-                0.01);  // still facing north
+    // Still facing north.
+    EXPECT_NEAR(std::remainder(body.surface.heading * DEG, 360.0), 0.0, 0.01);
+
+    // A frame without time leaves it exactly where it is.
+    const RigidBody resting = body;
+    body.landed = false;
+    AdvanceMotion(body, coast, kLying, mjd, 0.0);
+    EXPECT_EQ(length(body.r_N - resting.r_N), 0.0);
 }
 
 TEST(FreeContact, TiltedTouchdownSettlesOnAllPoints) {
