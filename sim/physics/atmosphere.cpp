@@ -6,7 +6,6 @@
 namespace sim::physics {
 namespace {
 
-constexpr double kSeaLevelPressure = 101325.0;      // p0 [Pa]
 constexpr double kSeaLevelDensity = 1.2247;         // rho0 [kg/m^3]
 constexpr double kSeaLevelTemperature = 288.15;     // [K]
 constexpr double kHydrostaticConstant = 34.163195;  // g0 M / R* [K/km]
