@@ -28,6 +28,8 @@ struct ThrusterRecord {
     VECTOR3 dir{};                // thrust direction (as stored; SetThrusterDir does not normalise)
     double max0 = 0.0;            // vacuum thrust [N]
     double isp0 = 0.0;            // vacuum Isp [m/s]
+    double ispRef = 0.0;          // Isp at the reference pressure [m/s], 0: none
+    double pRef = 101.4e3;        // reference pressure [Pa]
     double pressureFactor = 0.0;  // η: thrust and Isp scale by max(0, 1 - p·η)
     TankRecord* tank = nullptr;
     double permanentLevel = 0.0;

@@ -41,6 +41,8 @@ THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, d
     th->max0 = maxth0;
     th->tank = vessel->tank(hp);
     th->isp0 = isp0 > 0.0 ? isp0 : vessel->defaultIsp;
+    th->ispRef = isp_ref;
+    th->pRef = p_ref;
     th->pressureFactor = isp_ref > 0.0 ? pressureFactor(th->isp0, isp_ref, p_ref) : 0.0;
     vessel->thrusters.push_back(std::move(th));
     return vessel->thrusters.back().get();
@@ -129,6 +131,7 @@ double VESSEL::GetThrusterIsp(THRUSTER_HANDLE th, double p_ref) const {
 void VESSEL::SetThrusterIsp(THRUSTER_HANDLE th, double isp) const {
     if (ThrusterRecord* t = vessel->thruster(th)) {
         t->isp0 = isp;
+        t->ispRef = 0.0;
         t->pressureFactor = 0.0;
     }
 }
@@ -136,6 +139,8 @@ void VESSEL::SetThrusterIsp(THRUSTER_HANDLE th, double isp) const {
 void VESSEL::SetThrusterIsp(THRUSTER_HANDLE th, double isp0, double isp_ref, double p_ref) const {
     if (ThrusterRecord* t = vessel->thruster(th)) {
         t->isp0 = isp0;
+        t->ispRef = isp_ref;
+        t->pRef = p_ref;
         t->pressureFactor = pressureFactor(isp0, isp_ref, p_ref);
     }
 }
