@@ -29,9 +29,6 @@ class ConfigFile : public HostFile {
     std::optional<std::vector<double>> readNumbers(std::string_view item, std::size_t count) const;
 
     const std::string& path() const { return path_; }
-    // The searchable lines, comments removed and trimmed, for block items such as
-    // BEGIN_ATTACHMENT ... END_ATTACHMENT.
-    const std::vector<std::string>& lines() const { return lines_; }
 
   private:
     std::string path_;
