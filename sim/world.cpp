@@ -71,7 +71,8 @@ PendingVessel World::construct(const std::string& name, const std::string& class
 
 void World::makeModuleObject(HostVessel& vessel, const ConfigFile& config) {
     auto makePlain = [&](const std::string& reason) {
-        if (!reason.empty() && warnedClasses.insert(text::toLower(vessel.className)).second) {
+        if (!reason.empty() &&
+            warnedClasses.insert(text::toLower(normaliseRelativePath(vessel.className))).second) {
             warn("class \"" + vessel.className + "\": " + reason +
                  "; its vessels are plain vessels driven by " + config.path());
         }
