@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "error.h"
 #include "flight_events.h"
@@ -110,6 +111,11 @@ CommandLine parseCommandLine(int argc, char** argv) {
     run->add_flag("--trap-fpe", options.trapFloatingPoint,
                   "Stop on a floating-point exception (invalid, divide by zero, overflow)");
 
+    // Without this, a mistyped command reads as a missing one.
+    if (argc > 1 && argv[1][0] != '-' && std::string_view(argv[1]) != "run") {
+        throw sim::Error("\"" + std::string(argv[1]) +
+                         "\" is not a command; the command is run (see arvex-sim --help)");
+    }
     try {
         cli.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

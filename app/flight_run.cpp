@@ -47,6 +47,12 @@ std::string pickTrackedVessel(const sim::Simulation& simulation, const std::stri
     return vessels.empty() ? std::string() : vessels.front()->name;
 }
 
+// An output's folder is made on demand, as a user naming "out/flight.csv" expects.
+fs::path prepared(const fs::path& path) {
+    if (path.has_parent_path()) fs::create_directories(path.parent_path());
+    return path;
+}
+
 std::string describeTrigger(const ScriptTrigger& trigger) {
     if (trigger.at) return format("at %g s", *trigger.at);
     std::string text = "after " + std::string(trigger.after->name);
@@ -130,22 +136,22 @@ void FlightRun::noteTargets(const GuidanceReadout& guidance) {
 }
 
 // Phase 4 ends when the periapsis reaches the target less the margin, or else when the apoapsis
-// passes the target plus the margin; the one closer to holding ended the burn (the guidance saw
-// the orbit of a moment earlier than this frame's end).
-std::string FlightRun::cutoffReason(const GuidanceReadout& before) const {
+// passes the target plus the margin: the guidance tests them in that order, on the orbit as the
+// frame left it.
+std::string FlightRun::cutoffReason() const {
+    const GuidanceReadout& before = *guidanceBefore_;
     if (before.phase != 4) return format("autopilot disengaged in phase %d", before.phase);
-    const VesselReadout now = readVessel(*tracked());
+    const VesselReadout seen = readVessel(*tracked());
     const double target = before.targetApoapsis;
-    const double periapsisMargin = now.periapsisAltitude - (target - kCutoffMargin);
-    const double apoapsisMargin = now.apoapsisAltitude - (target + kCutoffMargin);
-    if (std::max(periapsisMargin, apoapsisMargin) < -kCutoffMargin) {
-        return "autopilot disengaged in phase 4 before either cut-off condition";
+    if (seen.periapsisAltitude >= target - kCutoffMargin) {
+        return format("periapsis %.1f km reached the target %.1f km less 1 km",
+                      seen.periapsisAltitude / kKilometre, target / kKilometre);
     }
-    return periapsisMargin >= apoapsisMargin
-               ? format("periapsis %.1f km reached the target %.1f km less 1 km",
-                        now.periapsisAltitude / kKilometre, target / kKilometre)
-               : format("apoapsis %.1f km passed the target %.1f km plus 1 km",
-                        now.apoapsisAltitude / kKilometre, target / kKilometre);
+    if (seen.apoapsisAltitude >= target + kCutoffMargin) {
+        return format("apoapsis %.1f km passed the target %.1f km plus 1 km",
+                      seen.apoapsisAltitude / kKilometre, target / kKilometre);
+    }
+    return "autopilot disengaged in phase 4 before either cut-off condition";
 }
 
 void FlightRun::handle(const FlightEvent& event) {
@@ -157,7 +163,7 @@ void FlightRun::handle(const FlightEvent& event) {
         }
     }
     if (event.name == "autopilot off" && guidanceBefore_ && vessel != nullptr) {
-        cutoff_ = cutoffReason(*guidanceBefore_);
+        cutoff_ = cutoffReason();
     }
     LoggedEvent logged{event, std::nullopt, {}, {}};
     if (liftoffTime_) logged.missionTime = event.time - *liftoffTime_;
@@ -212,16 +218,14 @@ void FlightRun::remember(const fs::path& file, const std::string& label) {
 }
 
 void FlightRun::saveScenario(const std::string& file) {
-    const fs::path path = outputPath(file);
-    fs::create_directories(path.parent_path());
+    const fs::path path = prepared(outputPath(file));
     simulation_.saveScenario(path);
     remember(path, "Scenario saved at " + format("t = %.1f s", simulation_.time()));
     log_.line(format("t = %.1f s: scenario saved to ", simulation_.time()) + path.string());
 }
 
 void FlightRun::writeState(const std::string& file) {
-    const fs::path path = outputPath(file);
-    fs::create_directories(path.parent_path());
+    const fs::path path = prepared(outputPath(file));
     sim::writeFileAtomically(path.string(), stateDump(simulation_).dump(2) + "\n");
     remember(path, "State dump at " + format("t = %.1f s", simulation_.time()));
     log_.line(format("t = %.1f s: state written to ", simulation_.time()) + path.string());
@@ -229,8 +233,7 @@ void FlightRun::writeState(const std::string& file) {
 
 void FlightRun::snapshot(int display, const std::string& name) {
     auto& mfds = simulation_.service<sim::ui::MfdService>();
-    const fs::path path = outputPath(name + ".svg");
-    fs::create_directories(path.parent_path());
+    const fs::path path = prepared(outputPath(name + ".svg"));
     mfds.redraw(display);
     mfds.writeSvg(display, path);
     const fs::path relative =
@@ -248,9 +251,9 @@ void FlightRun::setTimeAcceleration(double warp) {
 void FlightRun::writeOutputs() {
     const std::string csv = telemetryCsv(recorder_.samples());
     const std::string state = stateDump(simulation_).dump(2) + "\n";
-    if (!options_.csv.empty()) sim::writeFileAtomically(options_.csv.string(), csv);
-    if (!options_.state.empty()) sim::writeFileAtomically(options_.state.string(), state);
-    if (!options_.save.empty()) simulation_.saveScenario(options_.save);
+    if (!options_.csv.empty()) sim::writeFileAtomically(prepared(options_.csv).string(), csv);
+    if (!options_.state.empty()) sim::writeFileAtomically(prepared(options_.state).string(), state);
+    if (!options_.save.empty()) simulation_.saveScenario(prepared(options_.save));
     if (options_.report.empty()) return;
 
     fs::create_directories(options_.report);

@@ -46,7 +46,7 @@ class FlightRun : public ScriptHost {
     void betweenFrames();
     void handle(const FlightEvent& event);
     void noteTargets(const GuidanceReadout& guidance);
-    std::string cutoffReason(const GuidanceReadout& atCutoff) const;
+    std::string cutoffReason() const;
     std::vector<std::string> snapshotOpenDisplays(std::string_view moment,
                                                   const std::string& label);
     std::filesystem::path outputPath(const std::string& name) const;
