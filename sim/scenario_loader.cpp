@@ -29,7 +29,26 @@ void defaultLoadState(ScenarioCursor& cursor, VesselLoad& load) {
 struct LoadedVessel {
     HostVessel* vessel;
     std::optional<PendingAttachment> attachment;
+    // Saved levels of thrusters that did not exist yet when the state was applied: a module
+    // may create thrusters in clbkPostCreation (the core its booster engine), and their levels
+    // would otherwise be lost with every save and load.
+    std::vector<VESSELSTATUS2::THRUSTSPEC> laterThrusterLevels;
 };
+
+std::vector<VESSELSTATUS2::THRUSTSPEC> levelsBeyond(const VesselLoad& load, std::size_t count) {
+    std::vector<VESSELSTATUS2::THRUSTSPEC> later;
+    for (const auto& spec : load.thrusters) {
+        if (spec.idx >= count) later.push_back(spec);
+    }
+    return later;
+}
+
+void applyLaterThrusterLevels(const LoadedVessel& loaded) {
+    const auto& thrusters = loaded.vessel->thrusters;
+    for (const auto& spec : loaded.laterThrusterLevels) {
+        if (spec.idx < thrusters.size()) thrusters[spec.idx]->permanentLevel = spec.level;
+    }
+}
 
 LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBlock& ship) {
     const std::string where = scenario.source + ":" + std::to_string(ship.headerLine);
@@ -59,7 +78,8 @@ LoadedVessel loadShip(World& world, const ScenarioFile& scenario, const ShipBloc
     } else {
         applyStatus2(*vessel, load.status);
     }
-    return {&world.insert(std::move(vessel)), load.attachment};
+    auto later = levelsBeyond(load, vessel->thrusters.size());
+    return {&world.insert(std::move(vessel)), load.attachment, std::move(later)};
 }
 
 void bindAttachment(World& world, HostVessel& child, const PendingAttachment& pending) {
@@ -111,7 +131,10 @@ void loadScenarioFile(World& world, const ScenarioFile& scenario) {
                        "\" is not in the scenario");
         }
     }
-    for (const LoadedVessel& l : loaded) world.postCreation(*l.vessel);
+    for (const LoadedVessel& l : loaded) {
+        world.postCreation(*l.vessel);
+        applyLaterThrusterLevels(l);
+    }
 }
 
 namespace {
