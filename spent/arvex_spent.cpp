@@ -47,8 +47,10 @@ void Arvex_spent::clbkSetClassCaps(FILEHANDLE cfg) {
 }
 
 void Arvex_spent::clbkPostCreation() {
-    // A configured part pushes itself clear of the vehicle until its 1 kg tank runs dry.
-    if (config == 1) SetThrusterLevel(kickThruster, 1.0);
+    // A configured part pushes itself clear of the vehicle until its 1 kg tank runs dry. One
+    // loaded from a scenario after that stays cold: the host turns a dry engine off, and a
+    // saved scenario must read back as it was written.
+    if (config == 1 && GetPropellantMass(kickTank) > 0.0) SetThrusterLevel(kickThruster, 1.0);
 }
 
 void Arvex_spent::clbkPostStep(double, double simdt, double) {
