@@ -1,9 +1,11 @@
-// The private-profile (INI) reader: the input is the preferences file beside the simulator, and
-// the profile reader looks up the sections, keys and lists the modules and the host ask for,
-// into buffers of exactly every small size, so a write past the end is a sanitizer report.
+// The private-profile (INI) reader: the input is the preferences file beside the simulator.
+// Every key of every section it holds is looked up in the parsed file, and the profile reader
+// answers the look-ups the modules and the host make into buffers of exactly every small size,
+// so a write past the end is a sanitizer report.
 #include <vector>
 
 #include "fuzz_home.h"
+#include "ini_file.h"
 #include "win_services.h"
 
 namespace {
@@ -13,16 +15,16 @@ constexpr char kPrefsFile[] = "Arvex_Prefs.ini";
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-    fuzz::Home::instance().write(kPrefsFile, fuzz::asText(data, size));
-    for (DWORD length : {0u, 1u, 2u, 3u, 16u, 64u, 128u}) {
+    const std::string_view text = fuzz::asText(data, size);
+    const sim::IniFile file = sim::IniFile::parse(text);
+    for (const sim::IniFile::Section& section : file.sections()) {
+        for (const auto& entry : section.entries) file.value(section.name, entry.first);
+    }
+    fuzz::Home::instance().write(kPrefsFile, text);
+    for (DWORD length : {0u, 1u, 2u, 16u, 64u}) {
         std::vector<char> buffer(length);
-        for (const char* section : {"Fairing1", "Fairing2", "Fairing-1", ""}) {
-            for (const char* key : {"Name", "Mesh", "Mass", ""}) {
-                GetPrivateProfileStringA(section, key, "-ERROR-", buffer.data(), length,
-                                         kPrefsFile);
-            }
-            GetPrivateProfileStringA(section, nullptr, "", buffer.data(), length, kPrefsFile);
-        }
+        GetPrivateProfileStringA("Fairing1", "Name", "-ERROR-", buffer.data(), length, kPrefsFile);
+        GetPrivateProfileStringA("Fairing1", nullptr, "", buffer.data(), length, kPrefsFile);
         GetPrivateProfileStringA(nullptr, nullptr, "", buffer.data(), length, kPrefsFile);
     }
     return 0;
