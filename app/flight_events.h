@@ -21,9 +21,9 @@ struct EventType {
 };
 
 inline constexpr std::array kEventTypes = {
-    EventType{"autopilot on", "the tracked core vessel's autopilot was engaged"},
+    EventType{"autopilot on", "the followed core vessel's autopilot was engaged"},
     EventType{"liftoff",
-              "the guidance lifted off (phase 1), or the tracked vessel left the ground"},
+              "the guidance lifted off (phase 1), or the followed vessel left the ground"},
     EventType{"roll program", "phase 1 above 50 m: the roll to the launch azimuth begins"},
     EventType{"pitch program", "phase 2: above 2000 m the pitch program begins"},
     EventType{"booster separation", "booster vessels appeared (class Arvex-LRB)"},
