@@ -42,9 +42,8 @@ TEST(PilotActions, ConfigurationDialogAndKeysOfTheCore) {
     EXPECT_FALSE(hasMesh(core, "fairing-8m-standard", 3));
     for (const auto& point : core.at("touchdownPoints")) EXPECT_DOUBLE_EQ(point[2], -18.25);
 
-    for (const char* event :
-         {"t =    1.0 s  booster separation", "t =    1.0 s  fairing jettison",
-          "t =    2.0 s  payload release"}) {
+    for (const char* event : {"t =    1.0 s  booster separation", "t =    1.0 s  fairing jettison",
+                              "t =    2.0 s  payload release"}) {
         EXPECT_EQ(linesWith(result.out, event).size(), 1u) << event << "\n" << result.out;
     }
 }
