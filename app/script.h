@@ -35,7 +35,8 @@ struct Script {
     std::vector<ScriptAction> actions;
 };
 
-// Both throw sim::Error "<file>:<line>: <what>" for the first fault found.
+// Both throw sim::Error "<file>:<line>: <what>" for the first fault found, naming the file as
+// `name` or `file` gives it.
 Script readScript(const std::filesystem::path& path, const std::string& name);
 Script parseScript(std::string_view text, const std::string& file);
 
