@@ -27,16 +27,22 @@ set(ARVEX_FUZZ_DICT_script_actions ${ARVEX_FUZZ_DICT_script})
 set(ARVEX_FUZZ_LIBS_script arvex_app)
 set(ARVEX_FUZZ_LIBS_script_actions arvex_app)
 
-# arvex_add_fuzz_executable(<target name> <executable> [MAIN <source>])
+# The fuzz folder every target runs in (fuzz_home.h), compiled once per build.
+if(NOT TARGET arvex_fuzz_home)
+  add_library(arvex_fuzz_home OBJECT ${ARVEX_FUZZ_DIR}/fuzz_home.cpp)
+  target_compile_definitions(arvex_fuzz_home PRIVATE ARVEX_FUZZ_TREE="${ARVEX_TREE}")
+  target_link_libraries(arvex_fuzz_home PUBLIC orbiter)
+endif()
+
+# arvex_add_fuzz_executable(<target name> <executable> [MAIN <object library>])
 # The target's entry point in a program run inside the runtime tree's modules; MAIN adds a
 # main function of its own (the replay program), otherwise the fuzzer provides it.
 function(arvex_add_fuzz_executable name executable)
   cmake_parse_arguments(F "" "MAIN" "" ${ARGN})
-  add_executable(${executable} ${ARVEX_FUZZ_DIR}/${name}_fuzzer.cpp ${ARVEX_FUZZ_DIR}/fuzz_home.cpp
-                 ${F_MAIN})
+  add_executable(${executable} ${ARVEX_FUZZ_DIR}/${name}_fuzzer.cpp)
   target_include_directories(${executable} PRIVATE ${ARVEX_FUZZ_DIR})
-  target_compile_definitions(${executable} PRIVATE ARVEX_FUZZ_TREE="${ARVEX_TREE}")
-  target_link_libraries(${executable} PRIVATE orbiter ${ARVEX_FUZZ_LIBS_${name}})
+  target_link_libraries(${executable} PRIVATE arvex_fuzz_home ${F_MAIN} orbiter
+                        ${ARVEX_FUZZ_LIBS_${name}})
   add_dependencies(${executable} runtime_tree arvex_core arvex_eds arvex_lrb arvex_spent arvex_mfd
                    arvex_satellite)
 endfunction()

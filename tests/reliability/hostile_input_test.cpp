@@ -10,6 +10,8 @@
 namespace reliability {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAreArray;
@@ -79,9 +81,10 @@ TEST_F(HostileInput, NamesCutToTheSameTextCreateOneVesselAndReportTheOther) {
 
     EXPECT_EQ(Names().size(), 2u + 4u);  // the first core's boosters only
     EXPECT_EQ(Core(second).boostersAttached, 0);
-    ASSERT_EQ(warnings.size(), 4u);
-    EXPECT_THAT(warnings.front(), HasSubstr(Spawned(second, "-LRB1")));
-    EXPECT_THAT(warnings.front(), HasSubstr("in use"));
+    for (const char* suffix : {"-LRB1", "-LRB2", "-LRB3", "-LRB4"}) {
+        EXPECT_THAT(warnings, Contains(AllOf(HasSubstr(Spawned(second, suffix)),
+                                             HasSubstr("the name is in use"))));
+    }
 }
 
 TEST_F(HostileInput, CurrentDirectoryTooLongForThePreferencesPathFindsNoPreferences) {
