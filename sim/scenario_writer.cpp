@@ -1,5 +1,6 @@
 #include "scenario_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -23,9 +24,11 @@ void ScenarioWriter::item(std::string_view key, std::string_view value) {
 }
 
 std::string formatFixed(double value, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    std::string s = buf;
+    // Sized to the value: a fixed buffer would cut the digits of a huge one, which then reads
+    // back as another number.
+    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+    std::string s(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(s.data(), s.size() + 1, "%.*f", decimals, value);
     // A value that rounds to zero is written without its sign.
     if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
     return s;
