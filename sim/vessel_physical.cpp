@@ -1,7 +1,9 @@
 // Physical parameters a module sets on its vessel.
 #include <cmath>
+#include <initializer_list>
 
 #include "host_vessel.h"
+#include "world.h"
 
 void VESSEL::SetSize(double size) const {
     vessel->size = size;
@@ -50,13 +52,35 @@ void VESSEL::SetCW(double cw_z_pos, double cw_z_neg, double cw_x, double cw_y) c
     vessel->cw = {cw_z_pos, cw_z_neg, cw_x, cw_y};
 }
 
+namespace {
+
+// A contact hull beyond the range of numbers (a module turning an absurd offset into single
+// precision gives infinite points) would place the vessel nowhere, and its saved scenario could
+// not be read again: the host keeps the points it had and says so.
+bool finitePoints(const sim::HostVessel& vessel, std::initializer_list<VECTOR3> points) {
+    for (const VECTOR3& p : points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
+            if (sim::World* w = sim::activeWorld())
+                w->warn("vessel \"" + vessel.name +
+                        "\": touchdown points that are not finite are ignored");
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 void VESSEL::SetTouchdownPoints(const VECTOR3& pt1, const VECTOR3& pt2, const VECTOR3& pt3) const {
-    vessel->setThreePointTouchdown(pt1, pt2, pt3);
+    if (finitePoints(*vessel, {pt1, pt2, pt3})) vessel->setThreePointTouchdown(pt1, pt2, pt3);
 }
 
 void VESSEL::SetTouchdownPoints(const TOUCHDOWNVTX* tdvtx, DWORD ntdvtx) const {
     // The host needs at least three points for the contact plane.
     if (tdvtx == nullptr || ntdvtx < 3) return;
+    for (DWORD i = 0; i < ntdvtx; ++i) {
+        if (!finitePoints(*vessel, {tdvtx[i].pos})) return;
+    }
     vessel->touchdownPoints.assign(tdvtx, tdvtx + ntdvtx);
 }
 
