@@ -1,12 +1,18 @@
 // Nothing is lost through a saved scenario: every shipped scenario, and saves taken along the
 // default flight, save → load → save to the same text; and a flight loaded from a save ends in
 // the orbit of the flight that was never interrupted.
+#include "dialog/dialog_service.h"
 #include "flight_computer.h"
 #include "reliability_tree.h"
 
 namespace reliability {
 namespace {
 
+using ::testing::Contains;
+using ::testing::HasSubstr;
+
+constexpr int kOffsetEdit = 1027;          // the configuration dialog's offset box ...
+constexpr int kSetOffset = 1025;           // ... and the button that applies it
 constexpr double kFrame = 0.1;             // the flight's fixed step [s]
 constexpr double kLongestFlight = 2000.0;  // [s]
 // How far a resumed flight's orbit may end from the uninterrupted one. The scenario keeps the
@@ -59,6 +65,28 @@ TEST_F(RoundTrip, EveryShippedScenarioSavesToTheSameTextAfterALoad) {
         const std::string saved = Sim().saveScenarioText();
         EXPECT_EQ(Resaved(saved), saved);
     }
+}
+
+TEST_F(RoundTrip, AbsurdValuesAreWrittenWhole) {
+    const std::string farAway =
+        std::string("Stage1:") + kStageClass +
+        "\n  STATUS Orbiting Earth\n  RPOS 1e70 0 0\n  RVEL 0 0 7546\nEND\n";
+    Load(Scenario(PadShip("Arvex1", kCoreClass) + farAway, "Arvex1"), "absurd.scn");
+    // The dialog takes any offset the pilot types.
+    Sim().pressKey(OAPI_KEY_SPACE, {OAPI_KEY_LCONTROL});
+    auto& dialogs = Sim().service<sim::dialog::DialogService>();
+    ASSERT_EQ(dialogs.openDialogs().size(), 1u);
+    const HWND dialog = dialogs.openDialogs().front()->handle();
+    dialogs.typeText(dialog, kOffsetEdit, "1e300");
+    dialogs.pressButton(dialog, kSetOffset);
+    EXPECT_THAT(warnings, Contains(HasSubstr("touchdown points that are not finite")));
+
+    const std::string saved = Sim().saveScenarioText();
+    EXPECT_EQ(Resaved(saved), saved);
+    EXPECT_EQ(Core("Arvex1").launchOffset, 1e300);
+    VESSELSTATUS stage{};
+    Vessel("Stage1").iface->GetStatus(stage);
+    EXPECT_EQ(stage.rpos.x, 1e70);
 }
 
 TEST_F(RoundTrip, DefaultFlightSavedOnTheWay) {
