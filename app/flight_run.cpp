@@ -284,6 +284,7 @@ FlightSummary FlightRun::summarise() const {
     s.targetApoapsis = targetApoapsis_;
     s.targetInclination = targetInclination_;
     s.cutoff = cutoff_;
+    s.liftoffTime = liftoffTime_;
     s.maxDynamicPressure = recorder_.maxDynamicPressure();
     s.maxAcceleration = recorder_.maxAcceleration();
     s.events = events_;

@@ -55,10 +55,15 @@ std::string summaryText(const FlightSummary& s) {
         out +=
             format("               of it %.0f kg in the boosters\n", s.guidance->boosterPropellant);
     }
-    out += format("  max q        %.2f kPa at t = %.1f s\n",
-                  s.maxDynamicPressure.value / kKilometre, s.maxDynamicPressure.time);
-    out += format("  max accel    %.1f m/s^2 (%.2f g) at t = %.1f s\n", s.maxAcceleration.value,
-                  s.maxAcceleration.value / kStandardGravity, s.maxAcceleration.time);
+    const auto moment = [&](double time) {
+        return formatMoment(time,
+                            s.liftoffTime ? std::optional(time - *s.liftoffTime) : std::nullopt);
+    };
+    out += format("  max q        %.2f kPa at %s\n", s.maxDynamicPressure.value / kKilometre,
+                  moment(s.maxDynamicPressure.time).c_str());
+    out +=
+        format("  max accel    %.1f m/s^2 (%.2f g) at %s\n", s.maxAcceleration.value,
+               s.maxAcceleration.value / kStandardGravity, moment(s.maxAcceleration.time).c_str());
     for (const ReleasedPayload& p : s.payloads) {
         out += format("  payload      %s: apoapsis %s, periapsis %s, inclination %.2f deg\n",
                       p.name.c_str(), kilometres(p.state.apoapsisAltitude).c_str(),

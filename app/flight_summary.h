@@ -33,6 +33,7 @@ struct FlightSummary {
     std::optional<double> targetApoapsis;     // as set at lift-off [m]
     std::optional<double> targetInclination;  // expected at lift-off [deg]
     std::string cutoff;                       // why the autopilot disengaged, if it did
+    std::optional<double> liftoffTime;        // [s]
     Extreme maxDynamicPressure;
     Extreme maxAcceleration;
     std::vector<LoggedEvent> events;
