@@ -36,7 +36,9 @@ OBJHANDLE bodyByName(std::string_view name) {
     return text::equalsNoCase(name, kEarthName) ? earthHandle() : nullptr;
 }
 
-// "index:level" tokens of PRPLEVEL and THLEVEL.
+// "index:level" tokens of PRPLEVEL and THLEVEL. A level that is not a finite number is as
+// unreadable as a missing one, as the other lines' numbers are: it would turn the vessel's
+// state into no numbers at all.
 template <typename Spec>
 bool indexLevels(std::string_view rest, std::vector<Spec>& out) {
     std::istringstream in{std::string(rest)};
@@ -44,7 +46,8 @@ bool indexLevels(std::string_view rest, std::vector<Spec>& out) {
     while (in >> token) {
         unsigned index = 0;
         double level = 0.0;
-        if (std::sscanf(token.c_str(), "%u:%lf", &index, &level) != 2) return false;
+        if (std::sscanf(token.c_str(), "%u:%lf", &index, &level) != 2 || !std::isfinite(level))
+            return false;
         out.push_back(Spec{index, level});
     }
     return true;
