@@ -136,6 +136,12 @@ TEST_F(HostileInput, FaultyScenarioIsRefusedWithOneLineAndNothingOfItStays) {
         {"a vessel of a missing class",
          PadShip("Ghost", "Arvex/NoSuchClass", 0),
          {"6: ", "\"Ghost\"", "Arvex/NoSuchClass"}},
+        {"a thruster level that is not a number",
+         PadShip("Hot", kCoreClass, 0, "  THLEVEL 0:nan\n"),
+         {"11: ", "\"Hot\"", "unreadable THLEVEL line"}},
+        {"an infinite propellant level",
+         PadShip("Full", kCoreClass, 0, "  PRPLEVEL 0:inf\n"),
+         {"11: ", "\"Full\"", "unreadable PRPLEVEL line"}},
     };
     Load(LaunchScenario(), "launch.scn");
     Sim().step(kFrame);
