@@ -130,10 +130,6 @@ class Parser {
                 fail(line, "vessel line \"" + std::string(t) + "\" has no vessel name");
             if (ship.className.empty())
                 fail(line, "vessel \"" + ship.name + "\" has an empty class name");
-            // Names reach the modules as C strings: a zero byte would cut a name there, and the
-            // vessel would be saved under one name and referred to by another.
-            if (t.find('\0') != std::string_view::npos)
-                fail(line, "the vessel line holds a zero byte");
             for (;;) {
                 const ScenarioLine& body = blockLine(line, "END");
                 if (isEnd(body, "END")) break;

@@ -21,6 +21,22 @@ using OvcExit = void (*)(VESSEL*);
 // Flight model handed to ovcInit: 1 = realistic, the host's default.
 constexpr int kFlightModel = 1;
 
+// Whether a saved scenario can name the vessel again: the ship list splits "name:class" at the
+// first ':' and trims blanks, lines that refer to a vessel (ATTACHED, the focus) end at a ';',
+// and modules take names as C strings, which end at a zero byte.
+bool scenarioCanName(std::string_view name) {
+    constexpr std::string_view kReserved(":;\0", 3);
+    return !name.empty() && name.find_first_of(kReserved) == std::string_view::npos &&
+           text::trim(name) == name;
+}
+
+// The name as a message can show it, a zero byte written "\0".
+std::string shownName(std::string_view name) {
+    std::string shown;
+    for (char c : name) shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+    return shown;
+}
+
 }  // namespace
 
 World::World(Simulation& owner_, const std::filesystem::path& tree_, SimulationOptions options_)
@@ -49,6 +65,11 @@ void World::warn(const std::string& message) {
 }
 
 PendingVessel World::construct(const std::string& name, const std::string& className) {
+    if (!scenarioCanName(name)) {
+        throw Error("vessel \"" + shownName(name) +
+                    "\": a vessel name holds no ':', ';' or zero byte and neither starts nor "
+                    "ends with a blank, or a saved scenario could not name it again");
+    }
     const auto configPath = findClassConfig(tree, className);
     if (!configPath) {
         const std::string relative = normaliseRelativePath(className);
