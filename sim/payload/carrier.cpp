@@ -143,6 +143,8 @@ OBJHANDLE Carrier::findOrCreate(const PayloadEntry& entry) const {
 void Carrier::attach(Payload payload) {
     const std::string what = where() + "payload \"" + payload.entry.name + "\"";
     payload.handle = findOrCreate(payload.entry);
+    // The host has said why (a name a scenario cannot hold, a module that failed).
+    if (payload.handle == nullptr) throw Error(what + " could not be created");
     if (payload.handle == vessel_.GetHandle()) throw Error(what + " is the carrier itself");
     // The payload's own point keeps it attached when a saved scenario is loaded again.
     const VESSEL& payloadVessel = interfaceOf(payload.handle);
