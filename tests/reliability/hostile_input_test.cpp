@@ -159,6 +159,25 @@ TEST_F(HostileInput, FaultyScenarioIsRefusedWithOneLineAndNothingOfItStays) {
     }
 }
 
+TEST_F(HostileInput, NamesAScenarioCannotHoldAreRefused) {
+    const std::string message = LoadError(Scenario(OrbitShip("Sat;1", kSatelliteClass)), "bad.scn");
+    EXPECT_THAT(message, HasSubstr("bad.scn:6: vessel \"Sat;1\""));
+    EXPECT_THAT(message, HasSubstr("could not name it again"));
+
+    // A payload's name is the rest of its line; the payload is made at the carrier's first frame.
+    Load(Scenario(PadShip("Carrier", kCoreClass, 0,
+                          std::string("  PAYLOAD ") + kSatelliteClass + " Sat:1\n")),
+         "payload.scn");
+    try {
+        Sim().step(kFrame);
+        ADD_FAILURE() << "no error";
+    } catch (const sim::Error& e) {
+        EXPECT_THAT(e.what(),
+                    HasSubstr("vessel \"Carrier\": payload \"Sat:1\" could not be created"));
+    }
+    EXPECT_THAT(warnings, Contains(HasSubstr("could not name it again")));
+}
+
 TEST_F(HostileInput, ScenarioCutShortAnywhereLoadsOrIsRefused) {
     const std::string launch = LaunchScenario();
     constexpr std::size_t kCutStep = 7;  // [characters]; line ends are tried as well
