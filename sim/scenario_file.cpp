@@ -1,5 +1,6 @@
 #include "scenario_file.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "error.h"
@@ -97,7 +98,9 @@ class Parser {
     double readDate(const ScenarioLine& line, const std::string& spec) {
         double value = 0.0;
         char kind[8] = {};
-        if (std::sscanf(spec.c_str(), "%7s %lf", kind, &value) != 2)
+        // A date beyond the range of numbers would leave the Earth's rotation, and every
+        // vessel's place, undefined.
+        if (std::sscanf(spec.c_str(), "%7s %lf", kind, &value) != 2 || !std::isfinite(value))
             fail(line, "unreadable date \"" + spec + "\"");
         if (text::equalsNoCase(kind, "MJD")) return value;
         if (text::equalsNoCase(kind, "JD")) return value - kMjdOffset;
