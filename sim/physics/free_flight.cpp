@@ -19,7 +19,10 @@ int SubstepCount(const RigidBody& body, double dt) {
     const double turn_rate = length(body.omega_B);                   // [rad/s]
     const double needed =
         std::max(mean_motion * dt / kMaxOrbitAnglePerSubstep, turn_rate * dt / kMaxTurnPerSubstep);
-    return std::clamp(static_cast<int>(std::ceil(needed)), 1, kMaxSubsteps);
+    // A body whose state is no longer a number gets one sub-step, as more cannot mend it; the
+    // bounds apply before the count becomes an integer, which a non-number cannot.
+    if (std::isnan(needed)) return 1;
+    return static_cast<int>(std::clamp(std::ceil(needed), 1.0, double{kMaxSubsteps}));
 }
 
 // Classical Runge-Kutta step of the body rates under a fixed torque.
