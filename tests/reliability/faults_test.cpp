@@ -1,6 +1,8 @@
 // Faults in flight through the real host and modules: the launcher deleted while the MFD shows
 // it, a carrier deleted with its payloads attached, a frame of zero length, a thousand spent
 // parts born in one frame. Under the sanitizers a call into a deleted vessel fails the test.
+#include <cmath>
+
 #include "reliability_tree.h"
 #include "ui/input_box.h"
 #include "ui/mfd_service.h"
@@ -93,6 +95,18 @@ TEST_F(Faults, FrameOfZeroLengthChangesNothing) {
     for (int i = 0; i < 3; ++i) Sim().step(0.0);
     EXPECT_EQ(Sim().saveScenarioText(), before);
     Sim().run(1.0, kFrame);
+    ExpectSaveLoadsAgain();
+}
+
+TEST_F(Faults, VesselFlungBeyondAnySpeedLeavesTheFramesWorking) {
+    // Its forces overflow and its state stops being numbers; the frames around it go on.
+    Load(Scenario(OrbitShip("Stage", kStageClass) + "Flung:" + kStageClass +
+                  "\n  STATUS Orbiting Earth\n  RPOS 7000000 0 0\n  RVEL 1e300 0 0\nEND\n"));
+    Sim().run(1.0, kFrame);
+    VESSELSTATUS stage{};
+    Vessel("Stage").iface->GetStatus(stage);
+    EXPECT_TRUE(std::isfinite(stage.rpos.x) && std::isfinite(stage.rvel.z));
+    Sim().deleteVessel(Vessel("Flung"));
     ExpectSaveLoadsAgain();
 }
 

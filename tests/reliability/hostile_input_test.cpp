@@ -159,6 +159,12 @@ TEST_F(HostileInput, FaultyScenarioIsRefusedWithOneLineAndNothingOfItStays) {
     }
 }
 
+TEST_F(HostileInput, DateBeyondAnyNumberIsRefused) {
+    const std::string message =
+        LoadError("BEGIN_ENVIRONMENT\n  Date MJD 41240.5e5162037\nEND_ENVIRONMENT\n", "date.scn");
+    EXPECT_THAT(message, HasSubstr("date.scn:2: unreadable date"));
+}
+
 TEST_F(HostileInput, NamesAScenarioCannotHoldAreRefused) {
     const std::string message = LoadError(Scenario(OrbitShip("Sat;1", kSatelliteClass)), "bad.scn");
     EXPECT_THAT(message, HasSubstr("bad.scn:6: vessel \"Sat;1\""));
