@@ -2,6 +2,8 @@
 // "FC_State"), the staging, camera and glow ("LV_State"), the fairing ("Fairing") and the launch
 // offset ("Offset"). Lines the core does not own go to the payload library and the host.
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -37,6 +39,12 @@ std::string FormatValues(const char* format, ...) {
     return text;
 }
 
+// A value that is not a finite number is as unreadable as a missing one: the field keeps what it
+// held, as such a number would drive the guidance, and with it the vessel's state, to no number.
+void TakeIfFinite(double& field, double value) {
+    if (std::isfinite(value)) field = value;
+}
+
 // The values after `key` when the line starts with it (without regard to case), else null.
 const char* ValuesAfterKey(const char* line, const char* key) {
     for (; *key != '\0'; ++line, ++key) {
@@ -48,8 +56,12 @@ const char* ValuesAfterKey(const char* line, const char* key) {
 }
 
 void LoadFlightComputerConfig(FlightComputer& fc, const char* values) {
-    std::sscanf(values, "%lf %lf %d %d %lf", &fc.targetApoapsis, &fc.targetHeading,
-                &fc.autopilotEngaged, &fc.limiterActive, &fc.accelLimit);
+    double apoapsis = fc.targetApoapsis, heading = fc.targetHeading, limit = fc.accelLimit;
+    std::sscanf(values, "%lf %lf %d %d %lf", &apoapsis, &heading, &fc.autopilotEngaged,
+                &fc.limiterActive, &limit);
+    TakeIfFinite(fc.targetApoapsis, apoapsis);
+    TakeIfFinite(fc.targetHeading, heading);
+    TakeIfFinite(fc.accelLimit, limit);
     if (fc.accelLimit < 0.0) {
         fc.accelLimit = kDefaultAccelLimit;
         // The target passes through the window's offset and back, which may round its last
@@ -60,7 +72,10 @@ void LoadFlightComputerConfig(FlightComputer& fc, const char* values) {
 }
 
 void LoadFlightComputerState(FlightComputer& fc, const char* values) {
-    std::sscanf(values, "%d %lf %lf", &fc.phase, &fc.missionElapsedTime, &fc.launchTime);
+    double elapsed = fc.missionElapsedTime, launch = fc.launchTime;
+    std::sscanf(values, "%d %lf %lf", &fc.phase, &elapsed, &launch);
+    TakeIfFinite(fc.missionElapsedTime, elapsed);
+    TakeIfFinite(fc.launchTime, launch);
 }
 
 }  // namespace
@@ -91,13 +106,15 @@ void Arvex::clbkLoadStateEx(FILEHANDLE scn, void* status) {
         if (const char* values = ValuesAfterKey(line, kVehicleStateKey)) {
             double glow = engineGlow;
             std::sscanf(values, "%d %d %lf", &boostersAttached, &cameraForward, &glow);
-            engineGlow = static_cast<float>(glow);
+            // A glow beyond a float's range (or no number) is unreadable: its conversion would be
+            // undefined.
+            if (std::fabs(glow) <= FLT_MAX) engineGlow = static_cast<float>(glow);
         } else if (const char* values = ValuesAfterKey(line, kFairingKey)) {
             std::sscanf(values, "%d %d", &fairingType, &fairingAttached);
         } else if (const char* values = ValuesAfterKey(line, kOffsetKey)) {
             double offset = launchOffset;
             std::sscanf(values, "%lf", &offset);
-            SetLaunchOffset(offset);
+            SetLaunchOffset(std::isfinite(offset) ? offset : launchOffset);
         } else {
             if (const char* values = ValuesAfterKey(line, kFlightComputerConfigKey))
                 LoadFlightComputerConfig(*flightComputer, values);
