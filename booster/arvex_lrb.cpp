@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -187,7 +188,12 @@ void Arvex_LRB::clbkLoadStateEx(FILEHANDLE scn, void* status) {
     char* line;
     while (oapiReadScenario_nextline(scn, line)) {
         if (strncasecmp(line, kParachuteKey, kParachuteKeyLength) == 0) {
-            std::sscanf(line + kParachuteKeyLength, "%lf %lf", &parachuteState, &parachuteTarget);
+            double state = parachuteState, target = parachuteTarget;
+            std::sscanf(line + kParachuteKeyLength, "%lf %lf", &state, &target);
+            // The state scales the drag element: one outside 0..1 is no deployment and drives its
+            // force beyond any number, so it is unreadable and the field keeps what it held.
+            if (state >= 0.0 && state <= 1.0) parachuteState = state;
+            if (std::isfinite(target)) parachuteTarget = target;
         } else {
             ParseScenarioLineEx(line, status);
         }

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -77,7 +78,9 @@ void Arvex_spent::clbkLoadStateEx(FILEHANDLE scn, void* status) {
             // A bare keyword names no mesh; the value never starts beyond the line's end.
             ShowMesh(std::strlen(line) > kMeshValueOffset ? line + kMeshValueOffset : "");
         } else if (strncasecmp(line, kTimerKey, kTimerKeyLength) == 0) {
-            std::sscanf(line + kTimerKeyLength, "%lf", &lifeTimer);
+            double timer = lifeTimer;
+            std::sscanf(line + kTimerKeyLength, "%lf", &timer);
+            if (std::isfinite(timer)) lifeTimer = timer;  // else unreadable: no lifetime to count
         } else {
             ParseScenarioLineEx(line, status);
         }

@@ -2,6 +2,7 @@
 // the stage does not own go to the payload library and then to the host.
 #include <strings.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "eds.h"
@@ -23,7 +24,9 @@ void EDS::clbkLoadStateEx(FILEHANDLE scn, void* status) {
     char* line;
     while (oapiReadScenario_nextline(scn, line)) {
         if (StartsWithKey(line, kGlowKey, kGlowKeyLength)) {
-            std::sscanf(line + kGlowKeyLength, "%f", &engineGlow);
+            float glow = engineGlow;
+            std::sscanf(line + kGlowKeyLength, "%f", &glow);
+            if (std::isfinite(glow)) engineGlow = glow;  // else unreadable, as a missing value
         } else if (StartsWithKey(line, kFairingKey, kFairingKeyLength)) {
             std::sscanf(line + kFairingKeyLength, "%i %i", &fairingType, &fairingAttached);
         } else {
