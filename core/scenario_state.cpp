@@ -1,11 +1,14 @@
 // The core vessel's scenario lines: the flight computer's settings and progress ("FC_Config",
-// "FC_State"), the staging, camera and glow ("LV_State"), the fairing ("Fairing") and the launch
-// offset ("Offset"). Lines the core does not own go to the payload library and the host.
+// "FC_State") and what its loops carry from step to step ("FC_Loops"), the staging, camera and
+// glow ("LV_State"), the fairing ("Fairing") and the launch offset ("Offset"). Lines the core does
+// not own go to the payload library and the host.
+#include <array>
 #include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "arvex.h"
@@ -15,6 +18,7 @@ namespace {
 
 constexpr const char* kFlightComputerConfigKey = "FC_Config";
 constexpr const char* kFlightComputerStateKey = "FC_State";
+constexpr const char* kFlightComputerLoopsKey = "FC_Loops";
 constexpr const char* kVehicleStateKey = "LV_State";
 constexpr const char* kFairingKey = "Fairing";
 constexpr const char* kOffsetKey = "Offset";
@@ -78,6 +82,50 @@ void LoadFlightComputerState(FlightComputer& fc, const char* values) {
     TakeIfFinite(fc.launchTime, launch);
 }
 
+// The values of "FC_Loops", in their order: what the limiter and the three attitude loops carry
+// from one step to the next. Without them a loaded flight would restart its loops from zero and
+// its limiter would take the whole airspeed for one step's gain and throttle back. The rest of
+// each loop is recomputed before it is read.
+template <typename Computer>
+auto LoopStateFields(Computer& fc) {
+    return std::array{
+        &fc.lastAirspeed,          &fc.pitchLoop.setpoint,     &fc.pitchLoop.previousError,
+        &fc.pitchLoop.integral,    &fc.pitchLoop.output,       &fc.yawLoop.setpoint,
+        &fc.yawLoop.previousError, &fc.yawLoop.integral,       &fc.yawLoop.output,
+        &fc.bankLoop.setpoint,     &fc.bankLoop.previousError, &fc.bankLoop.integral,
+        &fc.bankLoop.output};
+}
+
+// A flight computer that has not flown writes no "FC_Loops": scenarios of vehicles on the pad
+// stay as they were, and read as they did before the line existed.
+bool LoopsAsConstructed(const FlightComputer& fc) {
+    const FlightComputer constructed{std::unique_ptr<GuidanceVessel>()};
+    const auto now = LoopStateFields(fc);
+    const auto initial = LoopStateFields(constructed);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (*now[i] != *initial[i]) return false;
+    }
+    return true;
+}
+
+// Every digit a double needs, so that a loaded flight steps on exactly as the saved one would.
+std::string FormatLoopState(const FlightComputer& fc) {
+    std::string text;
+    for (const double* value : LoopStateFields(fc))
+        text += FormatValues(text.empty() ? "%.17g" : " %.17g", *value);
+    return text;
+}
+
+void LoadLoopState(FlightComputer& fc, const char* values) {
+    for (double* field : LoopStateFields(fc)) {
+        double value = 0.0;
+        int used = 0;
+        if (std::sscanf(values, "%lf%n", &value, &used) != 1) return;
+        TakeIfFinite(*field, value);
+        values += used;
+    }
+}
+
 }  // namespace
 
 void Arvex::clbkSaveState(FILEHANDLE scn) {
@@ -90,6 +138,8 @@ void Arvex::clbkSaveState(FILEHANDLE scn) {
     oapiWriteScenario_string(
         scn, kFlightComputerStateKey,
         FormatValues("%i %f %f", fc.phase, fc.missionElapsedTime, fc.launchTime).c_str());
+    if (!LoopsAsConstructed(fc))
+        oapiWriteScenario_string(scn, kFlightComputerLoopsKey, FormatLoopState(fc).c_str());
     oapiWriteScenario_string(
         scn, kVehicleStateKey,
         FormatValues("%i %i %lf", boostersAttached, cameraForward, static_cast<double>(engineGlow))
@@ -111,6 +161,8 @@ void Arvex::clbkLoadStateEx(FILEHANDLE scn, void* status) {
             if (std::fabs(glow) <= FLT_MAX) engineGlow = static_cast<float>(glow);
         } else if (const char* values = ValuesAfterKey(line, kFairingKey)) {
             std::sscanf(values, "%d %d", &fairingType, &fairingAttached);
+        } else if (const char* values = ValuesAfterKey(line, kFlightComputerLoopsKey)) {
+            LoadLoopState(*flightComputer, values);
         } else if (const char* values = ValuesAfterKey(line, kOffsetKey)) {
             double offset = launchOffset;
             std::sscanf(values, "%lf", &offset);
