@@ -6,9 +6,11 @@
 
 #include "celestial.h"
 #include "host_vessel.h"
+#include "physics/state_bounds.h"
 #include "scenario_cursor.h"
 #include "scenario_writer.h"
 #include "text.h"
+#include "thruster_levels.h"
 #include "vessel_load.h"
 #include "world.h"
 
@@ -18,6 +20,27 @@ namespace {
 
 constexpr double kMinSavedAngularRate2 = 1e-8;  // |ω|² below which VROT is not written [rad²/s²]
 constexpr DWORD kAllResources = static_cast<DWORD>(-1);
+
+constexpr double kUnbounded = HUGE_VAL;  // angles and levels: any finite value
+
+// The largest magnitude a line's values may have, and what a line beyond it is: the range of
+// states the host keeps vessels within.
+struct Bound {
+    double limit = kUnbounded;
+    const char* beyond = "";
+};
+
+const Bound kNoBound{};
+const Bound kDistanceBound{physics::kMaxDistance, "farther than 1e15 m"};
+const Bound kSpeedBound{physics::kMaxSpeed, "faster than light"};
+const Bound kRotationBound{physics::kMaxRotationRate * DEG,  // [deg/s]
+                           "turning faster than 1000 rad/s"};
+
+double magnitude(const std::vector<double>& n) {
+    double length = 0.0;
+    for (const double v : n) length = std::hypot(length, v);  // without overflow on the way
+    return length;
+}
 
 std::optional<std::vector<double>> numbers(std::string_view rest, std::size_t count) {
     std::istringstream in{std::string(rest)};
@@ -36,17 +59,25 @@ OBJHANDLE bodyByName(std::string_view name) {
     return text::equalsNoCase(name, kEarthName) ? earthHandle() : nullptr;
 }
 
-// "index:level" tokens of PRPLEVEL and THLEVEL. A level that is not a finite number is as
-// unreadable as a missing one, as the other lines' numbers are: it would turn the vessel's
-// state into no numbers at all.
+// A level that is not a finite number is as unreadable as a missing one, as the other lines'
+// numbers are: it would turn the vessel's state into no numbers at all. A tank's level is its
+// share of the capacity: beyond 0..1 the vessel's mass could outgrow any number, or vanish.
+bool isThrusterLevel(double level) {
+    return std::isfinite(level);
+}
+bool isPropellantLevel(double level) {
+    return level >= 0.0 && level <= 1.0;
+}
+
+// "index:level" tokens of PRPLEVEL and THLEVEL.
 template <typename Spec>
-bool indexLevels(std::string_view rest, std::vector<Spec>& out) {
+bool indexLevels(std::string_view rest, std::vector<Spec>& out, bool (*acceptable)(double)) {
     std::istringstream in{std::string(rest)};
     std::string token;
     while (in >> token) {
         unsigned index = 0;
         double level = 0.0;
-        if (std::sscanf(token.c_str(), "%u:%lf", &index, &level) != 2 || !std::isfinite(level))
+        if (std::sscanf(token.c_str(), "%u:%lf", &index, &level) != 2 || !acceptable(level))
             return false;
         out.push_back(Spec{index, level});
     }
@@ -62,27 +93,32 @@ class LineParser {
         if (key("STATUS")) return readStatus();
         if (key("BASE")) return;  // the headless host has no surface bases; POS places the vessel
         if (key("POS"))
-            return readVector("POS", 2, [&](auto& n) {
+            return readVector("POS", 2, kNoBound, [&](auto& n) {
                 status_.surf_lng = n[0] * RAD;
                 status_.surf_lat = n[1] * RAD;
             });
         if (key("HEADING"))
-            return readVector("HEADING", 1, [&](auto& n) { status_.surf_hdg = n[0] * RAD; });
+            return readVector("HEADING", 1, kNoBound,
+                              [&](auto& n) { status_.surf_hdg = n[0] * RAD; });
         if (key("PRPLEVEL"))
-            return readLevels("PRPLEVEL", load_ ? &load_->fuel : nullptr, VS_FUELLIST);
-        if (key("FUEL"))
-            return readVector("FUEL", 1, [&](auto& n) {
-                if (load_) load_->fuel.push_back({kAllResources, n[0]});
-                noteList(VS_FUELLIST);
-            });
+            return readLevels("PRPLEVEL", load_ ? &load_->fuel : nullptr, VS_FUELLIST,
+                              isPropellantLevel);
+        if (key("FUEL")) return readFuel();
         if (key("THLEVEL"))
-            return readLevels("THLEVEL", load_ ? &load_->thrusters : nullptr, VS_THRUSTLIST);
+            return readLevels("THLEVEL", load_ ? &load_->thrusters : nullptr, VS_THRUSTLIST,
+                              isThrusterLevel);
         if (key("ENGINE_MAIN") || key("ENGINE_HOVR") || key("DOCKINFO")) return;
-        if (key("RPOS")) return readVector("RPOS", 3, [&](auto& n) { status_.rpos = vec(n); });
-        if (key("RVEL")) return readVector("RVEL", 3, [&](auto& n) { status_.rvel = vec(n); });
-        if (key("AROT")) return readVector("AROT", 3, [&](auto& n) { status_.arot = vec(n, RAD); });
-        if (key("VROT")) return readVector("VROT", 3, [&](auto& n) { status_.vrot = vec(n, RAD); });
-        if (key("ALT")) return readVector("ALT", 1, [&](auto& n) { status_.vrot.x = n[0]; });
+        if (key("RPOS"))
+            return readVector("RPOS", 3, kDistanceBound, [&](auto& n) { status_.rpos = vec(n); });
+        if (key("RVEL"))
+            return readVector("RVEL", 3, kSpeedBound, [&](auto& n) { status_.rvel = vec(n); });
+        if (key("AROT"))
+            return readVector("AROT", 3, kNoBound, [&](auto& n) { status_.arot = vec(n, RAD); });
+        if (key("VROT"))
+            return readVector("VROT", 3, kRotationBound,
+                              [&](auto& n) { status_.vrot = vec(n, RAD); });
+        if (key("ALT"))
+            return readVector("ALT", 1, kDistanceBound, [&](auto& n) { status_.vrot.x = n[0]; });
         if (key("ELEMENTS")) return fail("ELEMENTS lines are not supported; give RPOS and RVEL");
         if (key("ATTACHED")) return readAttached();
         // IDS, NAVFREQ, XPDR, RCSMODE, AFCMODE, FLIGHTDATA and unknown lines: nothing to do.
@@ -106,9 +142,11 @@ class LineParser {
     }
 
     template <typename Apply>
-    void readVector(const char* name, std::size_t count, Apply apply) {
+    void readVector(const char* name, std::size_t count, const Bound& bound, Apply apply) {
         const auto n = numbers(rest_, count);
         if (!n) return fail(std::string("unreadable ") + name + " line");
+        if (!(magnitude(*n) <= bound.limit))
+            return fail(std::string("unreadable ") + name + " line: " + bound.beyond);
         apply(*n);
     }
 
@@ -129,11 +167,20 @@ class LineParser {
     }
 
     template <typename Spec>
-    void readLevels(const char* name, std::vector<Spec>* list, DWORD flag) {
+    void readLevels(const char* name, std::vector<Spec>* list, DWORD flag,
+                    bool (*acceptable)(double)) {
         std::vector<Spec> parsed;
-        if (!indexLevels(rest_, parsed)) return fail(std::string("unreadable ") + name + " line");
+        if (!indexLevels(rest_, parsed, acceptable))
+            return fail(std::string("unreadable ") + name + " line");
         if (list != nullptr) list->insert(list->end(), parsed.begin(), parsed.end());
         noteList(flag);
+    }
+
+    void readFuel() {
+        const auto n = numbers(rest_, 1);
+        if (!n || !isPropellantLevel(n->front())) return fail("unreadable FUEL line");
+        if (load_) load_->fuel.push_back({kAllResources, n->front()});
+        noteList(VS_FUELLIST);
     }
 
     void noteList(DWORD flag) {
@@ -210,7 +257,7 @@ void applyStatus2(HostVessel& vessel, const VESSELSTATUS2& vs) {
     if ((vs.flag & VS_THRUSTLIST) != 0 && vs.thruster != nullptr) {
         for (DWORD i = 0; i < vs.nthruster; ++i) {
             if (vs.thruster[i].idx < vessel.thrusters.size()) {
-                vessel.thrusters[vs.thruster[i].idx]->permanentLevel = vs.thruster[i].level;
+                setPermanentLevel(*vessel.thrusters[vs.thruster[i].idx], vs.thruster[i].level);
             }
         }
     }

@@ -8,8 +8,10 @@
 #include "physics/ground_contact.h"
 #include "physics/orbit.h"
 #include "physics/rotation.h"
+#include "physics/state_bounds.h"
 #include "physics/vessel_flight_state.h"
 #include "thruster_levels.h"
+#include "world.h"
 
 namespace {
 
@@ -19,6 +21,28 @@ using sim::physics::SurfaceRecord;
 
 SurfaceRecord Reported(const sim::HostVessel* v) {
     return sim::physics::ReportedSurfaceRecord(*v);
+}
+
+void SetKinematicState(sim::HostVessel& vessel, const VESSELSTATUS& status) {
+    sim::physics::RigidBody& body = vessel.body;
+    body.in_step = false;
+    body.rest_in_contact = 0.0;
+    body.in_contact = false;
+    if (status.status == 1) {
+        const VECTOR3& at = status.vdata[0];  // longitude, latitude, heading [rad]
+        sim::physics::PlaceLanded(body, vessel.touchdownPoints, at.x, at.y, at.z,
+                                  sim::physics::CurrentMjd());
+        body.omega_B = _V(0, 0, 0);
+        return;
+    }
+    body.landed = false;
+    // A position inside the planet is replaced by one well above it, as the host does.
+    body.r_N = length(status.rpos) < sim::physics::earth::kRadius
+                   ? _V(0, 0, 1.1 * sim::physics::earth::kRadius)
+                   : status.rpos;
+    body.v_N = status.rvel;
+    body.R = sim::physics::FromEulerAngles(status.arot);
+    body.omega_B = status.vrot;
 }
 
 sim::physics::OrbitShape Orbit(const sim::HostVessel& v) {
@@ -118,25 +142,16 @@ void VESSEL::GetStatusEx(void* status) const {
 void VESSEL::DefSetState(const VESSELSTATUS* status) const {
     if (status == nullptr) return;
     sim::applyStatusLevels(*vessel, *status);
-    sim::physics::RigidBody& body = vessel->body;
-    body.in_step = false;
-    body.rest_in_contact = 0.0;
-    body.in_contact = false;
-    if (status->status == 1) {
-        const VECTOR3& at = status->vdata[0];  // longitude, latitude, heading [rad]
-        sim::physics::PlaceLanded(body, vessel->touchdownPoints, at.x, at.y, at.z,
-                                  sim::physics::CurrentMjd());
-        body.omega_B = _V(0, 0, 0);
-        return;
-    }
-    body.landed = false;
-    // A position inside the planet is replaced by one well above it, as the host does.
-    body.r_N = length(status->rpos) < sim::physics::earth::kRadius
-                   ? _V(0, 0, 1.1 * sim::physics::earth::kRadius)
-                   : status->rpos;
-    body.v_N = status->rvel;
-    body.R = sim::physics::FromEulerAngles(status->arot);
-    body.omega_B = status->vrot;
+    const sim::physics::RigidBody before = vessel->body;
+    SetKinematicState(*vessel, *status);
+    // A state no flight comes near would turn into no numbers at the next step, and a scenario
+    // could not hold it: it is ignored, as the scenario reader refuses it.
+    if (sim::physics::WithinBounds(vessel->body)) return;
+    vessel->body = before;
+    if (sim::World* w = sim::activeWorld())
+        w->warn("vessel \"" + vessel->name +
+                "\": a state beyond 1e15 m, the speed of light or 1000 rad/s, or of no number, "
+                "is ignored");
 }
 
 // --- surface-relative read-outs ------------------------------------------------------------------

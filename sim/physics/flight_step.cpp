@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "attachment_pose.h"
+#include "state_bounds.h"
 #include "vessel_flight_state.h"
 #include "vessel_forces.h"
 #include "world.h"
@@ -23,19 +24,39 @@ void BeginStep(HostVessel& vessel) {
     vessel.body.in_step = true;
 }
 
+// A step that leaves a vessel's state beyond the range a scenario can hold (forces beyond any
+// number, a force that is none) is not taken: the vessel keeps the state it began the step with,
+// and is reported once until one of its steps succeeds again.
+void KeepStateWithinBounds(World& world, HostVessel& vessel, const physics::RigidBody& before) {
+    if (physics::WithinBounds(vessel.body)) {
+        vessel.body.held = false;
+        return;
+    }
+    const bool reported = before.held;
+    vessel.body = before;
+    BeginStep(vessel);
+    vessel.body.held = true;
+    if (!reported)
+        world.warn("vessel \"" + vessel.name +
+                   "\": a step would take it beyond 1e15 m, the speed of light or 1000 rad/s, or "
+                   "to no number; it keeps the state it had");
+}
+
 // Places the children hanging on `parent` (and theirs) rigidly on it.
-void PlaceChildren(HostVessel& parent, std::vector<const HostVessel*>& placed) {
+void PlaceChildren(World& world, HostVessel& parent, std::vector<const HostVessel*>& placed) {
     placed.push_back(&parent);
     for (const auto& point : parent.childPoints) {
         HostVessel* child = point->connected;
         if (child == nullptr || point->mate == nullptr) continue;
         if (std::find(placed.begin(), placed.end(), child) != placed.end()) continue;
+        const physics::RigidBody before = child->body;
         BeginStep(*child);
         const physics::AttachmentFrame at_parent = FrameOf(*point),
                                        at_child = FrameOf(*point->mate);
         physics::PlaceChild(parent.body, at_parent, at_child,
                             physics::AttachmentRotation(at_parent, at_child), child->body);
-        PlaceChildren(*child, placed);
+        KeepStateWithinBounds(world, *child, before);
+        PlaceChildren(world, *child, placed);
     }
 }
 
@@ -50,11 +71,13 @@ void integrateFlight(World& world, double t0, double dt) {
     for (HostVessel* v : roots) {
         const physics::SurfaceRecord air = physics::OwnSurfaceRecord(*v);
         const physics::MotionInputs in = physics::GatherForces(*v, air, dt);
+        const physics::RigidBody before = v->body;
         BeginStep(*v);
         physics::AdvanceMotion(v->body, in, v->touchdownPoints, mjd0, dt);
+        KeepStateWithinBounds(world, *v, before);
     }
     std::vector<const HostVessel*> placed;
-    for (HostVessel* v : roots) PlaceChildren(*v, placed);
+    for (HostVessel* v : roots) PlaceChildren(world, *v, placed);
     // AddForce acts for one step; so do the forces of children, which ride on their parents.
     for (const auto& v : world.vessels) v->extraForces.clear();
 }

@@ -29,6 +29,7 @@ struct RigidBody : Kinematics {
     SurfaceFix surface;            // valid while landed
     double rest_in_contact = 0.0;  // time spent in contact and at rest [s]
     bool in_contact = false;       // a touchdown point met the ground in the last step
+    bool held = false;  // a step went beyond the state bounds; the state is the one before it
 
     // Between the physics step and the end of the frame the host's global getters still report
     // the state the step began from, while everything else already describes its end.

@@ -98,16 +98,57 @@ TEST_F(Faults, FrameOfZeroLengthChangesNothing) {
     ExpectSaveLoadsAgain();
 }
 
-TEST_F(Faults, VesselFlungBeyondAnySpeedLeavesTheFramesWorking) {
-    // Its forces overflow and its state stops being numbers; the frames around it go on.
-    Load(Scenario(OrbitShip("Stage", kStageClass) + "Flung:" + kStageClass +
-                  "\n  STATUS Orbiting Earth\n  RPOS 7000000 0 0\n  RVEL 1e300 0 0\nEND\n"));
-    Sim().run(1.0, kFrame);
-    VESSELSTATUS stage{};
-    Vessel("Stage").iface->GetStatus(stage);
-    EXPECT_TRUE(std::isfinite(stage.rpos.x) && std::isfinite(stage.rvel.z));
-    Sim().deleteVessel(Vessel("Flung"));
-    ExpectSaveLoadsAgain();
+// A force beyond any number, or one that is none: the vessel keeps the state it had, one
+// warning names it, and it flies on once the force is gone.
+TEST_F(Faults, ForceBeyondAnyNumberLeavesTheVesselWhereItWas) {
+    for (const VECTOR3& force : {_V(HUGE_VAL, 0, 0), _V(NAN, 0, 0)}) {
+        SCOPED_TRACE(force.x);
+        warnings.clear();
+        Load(Scenario(OrbitShip("Stage", kStageClass) +
+                      FlyingShip("Flung", kStageClass, "0 7000000 0", "-7546 0 0")));
+        Sim().step(kFrame);
+        VESSEL& vessel = *Vessel("Flung").iface;
+        VESSELSTATUS before{};
+        vessel.GetStatus(before);
+        for (int frame = 0; frame < 3; ++frame) {
+            vessel.AddForce(force, _V(0, 0, 0));
+            Sim().step(kFrame);
+        }
+        VESSELSTATUS held{};
+        vessel.GetStatus(held);
+        EXPECT_EQ(held.rpos.y, before.rpos.y);
+        EXPECT_EQ(held.rvel.x, before.rvel.x);
+        EXPECT_THAT(warnings, ElementsAre(HasSubstr("vessel \"Flung\"")));
+
+        Sim().step(kFrame);
+        VESSELSTATUS flown{};
+        vessel.GetStatus(flown);
+        EXPECT_NE(flown.rpos.x, before.rpos.x);
+        ExpectSaveLoadsAgain();
+    }
+}
+
+// A state of that kind set by a module is ignored with a warning naming the vessel, which flies
+// on as its twin that was given none.
+TEST_F(Faults, StateBeyondAnyFlightSetByAModuleIsIgnored) {
+    VESSELSTATUS flung{};
+    flung.rpos = _V(7e6, 0, 0);
+    flung.rvel = _V(1e300, 0, 0);
+    VESSELSTATUS lost = flung;
+    lost.rvel = _V(0, 0, 7546);
+    lost.arot = _V(NAN, 0, 0);
+    for (const VESSELSTATUS& state : {flung, lost}) {
+        warnings.clear();
+        Load(Scenario(OrbitShip("Twin", kStageClass) + OrbitShip("Odd", kStageClass)));
+        Vessel("Odd").iface->DefSetState(&state);
+        Sim().run(1.0, kFrame);
+        VESSELSTATUS odd{}, twin{};
+        Vessel("Odd").iface->GetStatus(odd);
+        Vessel("Twin").iface->GetStatus(twin);
+        EXPECT_EQ(odd.rpos.z, twin.rpos.z);
+        EXPECT_THAT(warnings, ElementsAre(HasSubstr("vessel \"Odd\"")));
+        ExpectSaveLoadsAgain();
+    }
 }
 
 TEST_F(Faults, ThousandSpentPartsBornInOneFrameFlyAndLeaveTogether) {

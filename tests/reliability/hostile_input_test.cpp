@@ -14,6 +14,7 @@ using ::testing::AllOf;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::UnorderedElementsAreArray;
 
 constexpr std::size_t kMaxSpawnedName = 255;  // longest name the vessels give what they create
@@ -145,6 +146,24 @@ TEST_F(HostileInput, FaultyScenarioIsRefusedWithOneLineAndNothingOfItStays) {
         {"an infinite propellant level",
          PadShip("Full", kCoreClass, 0, "  PRPLEVEL 0:inf\n"),
          {"11: ", "\"Full\"", "unreadable PRPLEVEL line"}},
+        {"a speed whose forces overflow",
+         FlyingShip("Flung", kStageClass, "0 0 0", "1e300 0 0"),
+         {"9: ", "\"Flung\"", "unreadable RVEL line: faster than light"}},
+        {"a distance beyond any flight",
+         FlyingShip("Far", kStageClass, "2e15 0 0", "0 0 0"),
+         {"8: ", "\"Far\"", "unreadable RPOS line: farther than 1e15 m"}},
+        {"a rotation the integrator cannot follow",
+         OrbitShip("Spun", kStageClass, "  VROT 0 6e4 0\n"),
+         {"10: ", "\"Spun\"", "unreadable VROT line: turning faster than 1000 rad/s"}},
+        {"an altitude beyond any flight",
+         PadShip("High", kCoreClass, 0, "  ALT 1e300\n"),
+         {"11: ", "\"High\"", "unreadable ALT line: farther than 1e15 m"}},
+        {"more propellant than any tank holds",
+         PadShip("Heavy", kCoreClass, 0, "  PRPLEVEL 0:1e306\n"),
+         {"11: ", "\"Heavy\"", "unreadable PRPLEVEL line"}},
+        {"an attitude that is not a number",
+         OrbitShip("Lost", kStageClass, "  AROT nan 0 0\n"),
+         {"10: ", "\"Lost\"", "unreadable AROT line"}},
     };
     Load(LaunchScenario(), "launch.scn");
     Sim().step(kFrame);
@@ -156,6 +175,39 @@ TEST_F(HostileInput, FaultyScenarioIsRefusedWithOneLineAndNothingOfItStays) {
         for (const std::string& part : c.messageParts) EXPECT_THAT(message, HasSubstr(part));
         EXPECT_EQ(message.find('\n'), std::string::npos) << message;
         EXPECT_EQ(Sim().saveScenarioText(), before);
+    }
+}
+
+// Each module's own line with a number that is none, or one beyond its range: the module reads
+// it as it reads a line it cannot read, the vessel flies on through the air, and the saved text
+// holds numbers only and loads again.
+TEST_F(HostileInput, ModuleLinesBeyondAnyNumberAreUnreadable) {
+    const struct {
+        const char* className;
+        const char* lines;
+    } cases[] = {
+        {kBoosterClass, "  Parachute nan inf\n"},
+        {kBoosterClass, "  Parachute 1e300 0.5\n"},
+        {kCoreClass, "  FC_Config nan inf 1 1 nan\n  FC_State 2 0 0\n"},
+        {kCoreClass, "  FC_Config 250000 90 1 1 35\n  FC_State 2 inf nan\n"},
+        {kCoreClass, "  LV_State 1 0 1e300\n"},
+        {kCoreClass, "  Offset nan\n"},
+        {kStageClass, "  Misc 1e39\n"},
+        {kFairingClass, "  Timer nan\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        warnings.clear();
+        Load(Scenario(FlyingShip("Odd", c.className, "6381000 0 0", "0 0 300",
+                                 std::string("  PRPLEVEL 0:1 1:1\n") + c.lines)),
+             "odd.scn");
+        Sim().run(1.0, kFrame);
+        EXPECT_NE(Sim().findVessel("Odd"), nullptr);  // none of them is done within a second
+        const std::string saved = Sim().saveScenarioText();
+        EXPECT_THAT(saved, Not(HasSubstr("nan")));
+        EXPECT_THAT(saved, Not(HasSubstr("inf")));
+        EXPECT_THAT(warnings, Not(Contains(HasSubstr("\"Odd\""))));
+        EXPECT_NO_THROW(Load(saved, "saved.scn")) << saved;
     }
 }
 

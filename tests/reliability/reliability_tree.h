@@ -28,6 +28,8 @@ namespace fs = std::filesystem;
 inline const char* const kCoreClass = "Arvex/Arvex-Core";
 inline const char* const kStageClass = "Arvex/Arvex-EDS";
 inline const char* const kSatelliteClass = "Arvex/Payloads/Arvex-Satellite";
+inline const char* const kBoosterClass = "Arvex/Misc/Arvex-LRB";
+inline const char* const kFairingClass = "Arvex/Misc/Arvex-Fairing";
 
 inline fs::path EnvPath(const char* variable) {
     const char* value = std::getenv(variable);
@@ -75,6 +77,14 @@ inline std::string OrbitShip(const std::string& name, const std::string& classNa
                              const std::string& lines = "") {
     return name + ":" + className +
            "\n  STATUS Orbiting Earth\n  RPOS 7000000 0 0\n  RVEL 0 0 7546\n" + lines + "END\n";
+}
+
+// A vessel block in free flight at the given position [m] and velocity [m/s].
+inline std::string FlyingShip(const std::string& name, const std::string& className,
+                              const std::string& position, const std::string& velocity,
+                              const std::string& lines = "") {
+    return name + ":" + className + "\n  STATUS Orbiting Earth\n  RPOS " + position + "\n  RVEL " +
+           velocity + "\n" + lines + "END\n";
 }
 
 class ReliabilityTree : public ::testing::Test {
