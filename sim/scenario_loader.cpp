@@ -5,6 +5,7 @@
 #include "scenario_cursor.h"
 #include "scenario_file.h"
 #include "text.h"
+#include "thruster_levels.h"
 #include "vessel_load.h"
 #include "world.h"
 
@@ -46,7 +47,7 @@ std::vector<VESSELSTATUS2::THRUSTSPEC> levelsBeyond(const VesselLoad& load, std:
 void applyLaterThrusterLevels(const LoadedVessel& loaded) {
     const auto& thrusters = loaded.vessel->thrusters;
     for (const auto& spec : loaded.laterThrusterLevels) {
-        if (spec.idx < thrusters.size()) thrusters[spec.idx]->permanentLevel = spec.level;
+        if (spec.idx < thrusters.size()) setPermanentLevel(*thrusters[spec.idx], spec.level);
     }
 }
 
