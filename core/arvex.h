@@ -70,6 +70,9 @@ class Arvex : public VesselWithPM<Arvex, VESSEL3> {
     void SetLaunchOffset(double offset);  // [m]
     void SetTouchdownPointsFromOffset();
 
+    // Thrust-vector control: gimbals the main engines from the attitude input.
+    void SteerMainEngines();
+
     // Boosters.
     void SetUpBoosters();
     void SeparateBoosters();

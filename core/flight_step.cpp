@@ -78,24 +78,6 @@ void UpdateEngineGlow(Arvex& v, double simdt) {
     if (v.coreDevMesh) oapiSetMaterial(v.coreDevMesh, v.glowMaterial, &v.glowMaterialSpec);
 }
 
-// The attitude input, read from the sensor thrusters, gimbals the two main engines.
-void SteerMainEngines(Arvex& v) {
-    const auto level = [&v](int sensor) { return v.GetThrusterLevel(v.attitudeSensors[sensor]); };
-    v.pitchInput = level(1) - level(0);
-    v.pitchDeflection = v.gimbalRange * v.pitchInput;
-    v.yawInput = level(3) - level(2);
-    v.yawDeflection = v.gimbalRange * v.yawInput;
-    v.bankInput = level(5) - level(4);
-    v.bankDeflection = v.gimbalRange * v.bankInput;
-
-    const auto dirs =
-        GimballedEngineDirections(v.pitchDeflection, v.yawDeflection, v.bankDeflection);
-    v.engineDir[0] = dirs[0];
-    v.engineDir[1] = dirs[1];
-    v.SetThrusterDir(v.mainEngines[0], v.engineDir[0]);
-    v.SetThrusterDir(v.mainEngines[1], v.engineDir[1]);
-}
-
 }  // namespace
 
 void Arvex::clbkPreStep(double simt, double simdt, double mjd) {
@@ -110,5 +92,22 @@ void Arvex::clbkPostStep(double simt, double simdt, double mjd) {
     flightComputer->step(simt, simdt);
     if (xrNotifyPending) NotifyXrPayloads(*this);
     UpdateEngineGlow(*this, simdt);
-    SteerMainEngines(*this);
+    SteerMainEngines();
+}
+
+// The attitude input, read from the sensor thrusters, gimbals the two main engines.
+void Arvex::SteerMainEngines() {
+    const auto level = [this](int sensor) { return GetThrusterLevel(attitudeSensors[sensor]); };
+    pitchInput = level(1) - level(0);
+    pitchDeflection = gimbalRange * pitchInput;
+    yawInput = level(3) - level(2);
+    yawDeflection = gimbalRange * yawInput;
+    bankInput = level(5) - level(4);
+    bankDeflection = gimbalRange * bankInput;
+
+    const auto dirs = GimballedEngineDirections(pitchDeflection, yawDeflection, bankDeflection);
+    engineDir[0] = dirs[0];
+    engineDir[1] = dirs[1];
+    SetThrusterDir(mainEngines[0], engineDir[0]);
+    SetThrusterDir(mainEngines[1], engineDir[1]);
 }

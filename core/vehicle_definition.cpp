@@ -197,6 +197,9 @@ void Arvex::clbkPostCreation() {
         adapterMesh = AddMesh(adapterMeshPath.c_str());
         SetMeshVisibilityMode(adapterMesh, MESHVIS_ALWAYS);
     }
+    // A vessel loaded in flight has its attitude input from the scenario: its engines must point
+    // as that input says from the first step on, not one step late.
+    SteerMainEngines();
 }
 
 void Arvex::clbkVisualCreated(VISHANDLE vis, int) {
