@@ -2,6 +2,7 @@
 // and the offset text live in the controls, the vessel in the host's dialog context.
 #include "config_dialog.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,7 +59,9 @@ void FitSelectedFairing(HWND dialog, Arvex& vessel) {
 void ApplyLaunchOffset(HWND dialog, Arvex& vessel) {
     char text[kOffsetTextSize];
     GetWindowTextA(GetDlgItem(dialog, IDC_OFFSET_EDIT), text, sizeof text);
-    vessel.SetLaunchOffset(std::atof(text));
+    // "nan" or "1e999" is no height: taken, it would be saved as a line the core cannot read.
+    const double offset = std::atof(text);
+    if (std::isfinite(offset)) vessel.SetLaunchOffset(offset);
 }
 
 INT_PTR HandleCommand(HWND dialog, Arvex& vessel, int control) {

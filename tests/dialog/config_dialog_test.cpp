@@ -271,7 +271,9 @@ TEST_F(ConfigDialogTest, TheOffsetOpensAsTextAndSetMovesTheTouchdownPoints) {
         std::string typed;
         double z;  // [m]
     };
-    const Case cases[] = {{"3.25", -18.25}, {"-4", -11.0}, {"150", -165.0}, {"tall", -15.0}};
+    // A text that reads as no finite number leaves the offset as it was.
+    const Case cases[] = {{"3.25", -18.25}, {"-4", -11.0},     {"150", -165.0},
+                          {"nan", -165.0},  {"1e999", -165.0}, {"tall", -15.0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         dialogs().typeText(dialog, kOffsetEdit, c.typed);
