@@ -5,6 +5,7 @@
 #include "flight_plots.h"
 #include "scenario_writer.h"
 #include "svg_plot.h"
+#include "text.h"
 
 namespace app {
 
@@ -31,17 +32,17 @@ std::string eventTable(const std::vector<LoggedEvent>& events) {
         char row[160];
         std::snprintf(row, sizeof row, "<td>%.1f</td><td>%.0f</td>", e.state.altitude / kKilometre,
                       e.state.speed);
-        out += "<tr><td>" + xmlEscape(formatMoment(e.event.time, e.missionTime)) + "</td><td>" +
-               xmlEscape(std::string(e.event.name)) + "</td>" + row + "<td>" +
-               xmlEscape(e.event.subjectText()) + "</td></tr>\n";
+        out += "<tr><td>" + sim::text::xmlEscaped(formatMoment(e.event.time, e.missionTime)) +
+               "</td><td>" + sim::text::xmlEscaped(std::string(e.event.name)) + "</td>" + row +
+               "<td>" + sim::text::xmlEscaped(e.event.subjectText()) + "</td></tr>\n";
     }
     return out + "</table>\n";
 }
 
 std::string figure(const std::string& path, const std::string& caption) {
-    return "<figure><a href=\"" + xmlEscape(path) + "\"><img src=\"" + xmlEscape(path) +
-           "\" alt=\"" + xmlEscape(caption) + "\"></a><figcaption>" + xmlEscape(caption) +
-           "</figcaption></figure>\n";
+    return "<figure><a href=\"" + sim::text::xmlEscaped(path) + "\"><img src=\"" +
+           sim::text::xmlEscaped(path) + "\" alt=\"" + sim::text::xmlEscaped(caption) +
+           "\"></a><figcaption>" + sim::text::xmlEscaped(caption) + "</figcaption></figure>\n";
 }
 
 }  // namespace
@@ -51,9 +52,10 @@ void writeReport(const std::filesystem::path& folder, const ReportContent& conte
     std::filesystem::create_directories(folder / "plots");
 
     std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
-                       xmlEscape(content.scenario) + " - flight report</title>\n" + kStyle +
-                       "</head><body>\n<h1>" + xmlEscape(content.scenario) + "</h1>\n";
-    html += "<h2>Summary</h2>\n<pre>" + xmlEscape(summaryText(summary)) + "</pre>\n";
+                       sim::text::xmlEscaped(content.scenario) + " - flight report</title>\n" +
+                       kStyle + "</head><body>\n<h1>" + sim::text::xmlEscaped(content.scenario) +
+                       "</h1>\n";
+    html += "<h2>Summary</h2>\n<pre>" + sim::text::xmlEscaped(summaryText(summary)) + "</pre>\n";
     html += "<h2>Events</h2>\n" + eventTable(summary.events);
 
     html += "<h2>Plots</h2>\n<div class=\"grid\">\n";
@@ -71,8 +73,9 @@ void writeReport(const std::filesystem::path& folder, const ReportContent& conte
     }
     html += "<h2>Files</h2>\n<ul>\n";
     for (const ReportFile& f : content.files) {
-        html += "<li><a href=\"" + xmlEscape(f.path) + "\">" + xmlEscape(f.label) + "</a> (" +
-                xmlEscape(f.path) + ")</li>\n";
+        html += "<li><a href=\"" + sim::text::xmlEscaped(f.path) + "\">" +
+                sim::text::xmlEscaped(f.label) + "</a> (" + sim::text::xmlEscaped(f.path) +
+                ")</li>\n";
     }
     html += "</ul>\n</body></html>\n";
     sim::writeFileAtomically((folder / "index.html").string(), html);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "text.h"
+
 namespace app {
 
 namespace {
@@ -97,11 +99,12 @@ void axes(std::string& out, const Plot& plot, const Range& x, const Range& y, co
     out += "<rect x=\"" + px(kLeft) + "\" y=\"" + px(kTop) + "\" width=\"" + px(right - kLeft) +
            "\" height=\"" + px(bottom - kTop) + "\" fill=\"none\" stroke=\"#333\"/>\n";
     out += "<text x=\"" + px((kLeft + right) / 2) + "\" y=\"" + px(kHeight - 20) +
-           "\" text-anchor=\"middle\">" + xmlEscape(plot.xLabel) + "</text>\n";
+           "\" text-anchor=\"middle\">" + sim::text::xmlEscaped(plot.xLabel) + "</text>\n";
     out += "<text transform=\"translate(18 " + px((kTop + bottom) / 2) +
-           ") rotate(-90)\" text-anchor=\"middle\">" + xmlEscape(plot.yLabel) + "</text>\n";
-    out += "<text x=\"" + px(kLeft) + "\" y=\"24\" font-size=\"16\">" + xmlEscape(plot.title) +
+           ") rotate(-90)\" text-anchor=\"middle\">" + sim::text::xmlEscaped(plot.yLabel) +
            "</text>\n";
+    out += "<text x=\"" + px(kLeft) + "\" y=\"24\" font-size=\"16\">" +
+           sim::text::xmlEscaped(plot.title) + "</text>\n";
     out += "</g>\n";
 }
 
@@ -113,7 +116,7 @@ void markers(std::string& out, const Plot& plot, const Range& x, const Canvas& c
         out += "<line x1=\"" + at + "\" y1=\"" + px(kTop) + "\" x2=\"" + at + "\" y2=\"" +
                px(kHeight - kBottom) + "\" stroke=\"#999\" stroke-dasharray=\"4 3\"/>\n";
         out += "<text transform=\"translate(" + px(c.sx(m.x) + 3) + " " + px(kTop + 4) +
-               ") rotate(90)\">" + xmlEscape(m.label) + "</text>\n";
+               ") rotate(90)\">" + sim::text::xmlEscaped(m.label) + "</text>\n";
     }
     out += "</g>\n";
 }
@@ -151,37 +154,14 @@ void legend(std::string& out, const Plot& plot) {
     for (const PlotSeries& s : plot.series) {
         out += "<line x1=\"" + px(x) + "\" y1=\"" + px(y - 4) + "\" x2=\"" + px(x + 20) +
                "\" y2=\"" + px(y - 4) + "\" stroke=\"" + s.colour + "\" stroke-width=\"2\"/>\n";
-        out +=
-            "<text x=\"" + px(x + 26) + "\" y=\"" + px(y) + "\">" + xmlEscape(s.name) + "</text>\n";
+        out += "<text x=\"" + px(x + 26) + "\" y=\"" + px(y) + "\">" +
+               sim::text::xmlEscaped(s.name) + "</text>\n";
         x += kEntryWidth;
     }
     out += "</g>\n";
 }
 
 }  // namespace
-
-std::string xmlEscape(const std::string& text) {
-    std::string out;
-    for (char ch : text) {
-        switch (ch) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += ch;
-        }
-    }
-    return out;
-}
 
 std::string plotSvg(const Plot& plot) {
     Range x, y;

@@ -33,7 +33,4 @@ struct Plot {
 
 std::string plotSvg(const Plot& plot);
 
-// Text made safe for XML content and attributes.
-std::string xmlEscape(const std::string& text);
-
 }  // namespace app

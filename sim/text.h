@@ -1,4 +1,4 @@
-// Small text helpers shared by the host's file readers.
+// Small text helpers shared by the host's file readers and writers.
 #pragma once
 
 #include <string>
@@ -18,6 +18,9 @@ bool equalsNoCase(std::string_view a, std::string_view b);
 bool startsWithNoCase(std::string_view s, std::string_view prefix);
 
 std::string toLower(std::string_view s);
+
+// Text made safe for XML content and attributes (the SVG pictures, the flight report).
+std::string xmlEscaped(std::string_view s);
 
 // Splits `s` into lines; "\r\n" and "\n" both end a line.
 template <typename Fn>

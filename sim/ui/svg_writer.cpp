@@ -28,32 +28,6 @@ constexpr double kButtonPitch = 3.0 / 20.0;        // share of the screen height
 constexpr double kAscent = 0.8;
 constexpr double kDescent = 0.2;
 
-std::string escaped(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&apos;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 // 0xBBGGRR → "#rrggbb"
 std::string cssColour(DWORD bgr) {
     char buffer[8];
@@ -69,7 +43,7 @@ std::string fontFamily(const FontSpec& font) {
     if (text::equalsNoCase(face, "Sans")) return "Arial, sans-serif";
     if (text::equalsNoCase(face, "Serif")) return "'Times New Roman', serif";
     const char* generic = font.proportional ? "sans-serif" : "monospace";
-    return face.empty() ? generic : "'" + escaped(face) + "', " + generic;
+    return face.empty() ? generic : "'" + text::xmlEscaped(face) + "', " + generic;
 }
 
 const char* textAnchor(oapi::Sketchpad::TAlign_horizontal h) {
@@ -121,7 +95,7 @@ void writeText(std::ostream& out, const TextItem& item) {
         out << " transform=\"rotate(" << -item.font.orientation / 10.0 << ' ' << x << ' ' << y
             << ")\"";
     }
-    out << " xml:space=\"preserve\">" << escaped(item.text) << "</text>\n";
+    out << " xml:space=\"preserve\">" << text::xmlEscaped(item.text) << "</text>\n";
 }
 
 void writeButton(std::ostream& out, int centreX, int centreY, const std::string& label) {
@@ -131,8 +105,8 @@ void writeButton(std::ostream& out, int centreX, int centreY, const std::string&
     if (label.empty()) return;
     out << "  <text x=\"" << centreX << "\" y=\"" << centreY + kButtonFontSize * 0.35
         << "\" font-family=\"Arial, sans-serif\" font-size=\"" << kButtonFontSize
-        << "\" fill=\"#e0e0e0\" text-anchor=\"middle\" xml:space=\"preserve\">" << escaped(label)
-        << "</text>\n";
+        << "\" fill=\"#e0e0e0\" text-anchor=\"middle\" xml:space=\"preserve\">"
+        << text::xmlEscaped(label) << "</text>\n";
 }
 
 }  // namespace
